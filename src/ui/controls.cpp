@@ -1,0 +1,128 @@
+#include "ui/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cstdio>
+
+namespace nupel {
+
+CaptionLabel::CaptionLabel(const QString &text, const QRect &geometry, QWidget *parent)
+    : QLabel(text, parent), m_designSize(geometry.size())
+{
+    setGeometry(geometry);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitText();
+}
+
+void CaptionLabel::setCaption(const QString &text)
+{
+    if (text == this->text())
+        return;
+    setText(text);
+    fitText();
+}
+
+void CaptionLabel::fitText()
+{
+    const QSize wanted = sizeHint();
+    resize(qMax(m_designSize.width(), wanted.width()), qMax(m_designSize.height(), wanted.height()));
+}
+
+int CaptionLabel::buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int CaptionLabel::shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0)
+           + (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0)
+           + (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+void CaptionLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = true;
+    event->accept();
+}
+
+void CaptionLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    event->accept();
+    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()),
+                       static_cast<float>(event->position().x()),
+                       static_cast<float>(event->position().y()));
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void CaptionLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_pressed = true;
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
+PictureBox::PictureBox(const QRect &geometry, QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setGeometry(geometry);
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.drawPixmap(contentsRect().topLeft(), m_picture);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    event->accept();
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QPixmap PictureFiles::load(const QString &fileName)
+{
+    if (const auto found = m_loaded.constFind(fileName); found != m_loaded.constEnd())
+        return *found;
+    if (m_failed.contains(fileName))
+        return QPixmap();
+    QPixmap picture;
+    if (!picture.load(fileName)) {
+        m_failed.insert(fileName);
+        std::fprintf(stderr, "nupel: cannot read the picture %s\n", qPrintable(fileName));
+        return QPixmap();
+    }
+    m_loaded.insert(fileName, picture);
+    return picture;
+}
+
+} // namespace nupel

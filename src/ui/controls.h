@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QFrame>
+#include <QHash>
+#include <QLabel>
+#include <QPixmap>
+#include <QSet>
+
+namespace nupel {
+
+// A label placed at its design size that grows to the right and downwards when
+// its text needs more room, and reports the mouse the way the game's handlers
+// expect it: click, double-click, and release with button and modifier codes.
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+public:
+    CaptionLabel(const QString &text, const QRect &geometry, QWidget *parent);
+
+    void setCaption(const QString &text);
+
+    // Mouse button codes: 1 left, 2 right, 4 middle.
+    static int buttonCode(Qt::MouseButton button);
+    // Modifier codes: 1 Shift, 2 Ctrl, 4 Alt, added together.
+    static int shiftCode(Qt::KeyboardModifiers modifiers);
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void mouseReleased(int button, int shift, float x, float y);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void fitText();
+
+    QSize m_designSize;
+    bool m_pressed = false;
+};
+
+// A picture box with a sunken border; its picture is drawn at the top left of
+// the inner area. Child controls are placed relative to that inner area.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    PictureBox(const QRect &geometry, QWidget *parent);
+
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return m_picture; }
+    QPoint innerOrigin() const { return contentsRect().topLeft(); }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    bool m_pressed = false;
+};
+
+// Pictures read from the working directory by bare file name, each decoded
+// once. A file that cannot be read gives a null pixmap and one warning.
+class PictureFiles {
+public:
+    QPixmap load(const QString &fileName);
+
+private:
+    QHash<QString, QPixmap> m_loaded;
+    QSet<QString> m_failed;
+};
+
+} // namespace nupel

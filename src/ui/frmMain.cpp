@@ -1,0 +1,228 @@
+#include "ui/frmMain.h"
+
+#include "core/main_window.h"
+#include "life/pet_types.h"
+#include "ui/look.h"
+
+#include <QCloseEvent>
+
+namespace nupel {
+
+namespace {
+
+CaptionLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
+{
+    auto *label = new CaptionLabel(text, geometry, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel *makeImage(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *image = new QLabel(parent);
+    image->setObjectName(QLatin1String(name));
+    image->setGeometry(geometry);
+    return image;
+}
+
+} // namespace
+
+frmMain::frmMain(PetState &state, RandomSource &random, Platform &platform, QWidget *parent)
+    : QWidget(parent), m_state(state), m_random(random), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Nupel"));
+    setFixedSize(twipsToPixels(7905), twipsToPixels(6180));
+    setFont(gameFont());
+
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Ｎａｍｅ"), twipsRect(240, 0, 975, 255));
+    Label1 = makeLabel(this, "Label1", QStringLiteral("namae"), twipsRect(600, 240, 2415, 375));
+    Label4 = makeLabel(this, "Label4", QStringLiteral("Ｔｙｐｅ"), twipsRect(2760, 0, 1095, 255));
+    Label3 = makeLabel(this, "Label3", QStringLiteral("Label3"), twipsRect(3120, 240, 1695, 375));
+    Label5 = makeLabel(this, "Label5", QStringLiteral("Label5"), twipsRect(5160, 0, 375, 255));
+    Label6 = makeLabel(this, "Label6", QStringLiteral("代目"), twipsRect(5640, 0, 495, 255));
+    Label7 = makeLabel(this, "Label7", QStringLiteral("namae2"), twipsRect(5160, 240, 2415, 375));
+    Label16 = makeLabel(this, "Label16", QStringLiteral("年齢"), twipsRect(720, 720, 615, 255));
+    Label17 = makeLabel(this, "Label17", QStringLiteral("0歳"), twipsRect(1080, 960, 405, 240));
+    Label13 = makeLabel(this, "Label13", QStringLiteral("Cash"), twipsRect(3000, 720, 735, 255));
+    Label14 = makeLabel(this, "Label14", QStringLiteral("10000円"), twipsRect(3240, 960, 945, 240));
+    Label11 = makeLabel(this, "Label11", QStringLiteral("卵の数"), twipsRect(4920, 720, 975, 255));
+    Label12 = makeLabel(this, "Label12", QStringLiteral("0個"), twipsRect(5400, 960, 405, 240));
+
+    Picture1 = new PictureBox(twipsRect(240, 1320, 4335, 3375), this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Image1 = makeLabel(Picture1, "Image1", QString(), twipsRect(120, 2760, 480, 480));
+    movePet(petStartPosition);
+
+    Label8 = makeLabel(this, "Label8", QStringLiteral("餌について"), twipsRect(4680, 1320, 1455, 255));
+    Image2 = makeImage(this, "Image2", twipsRect(5040, 1680, 480, 480));
+    Label9 = makeLabel(this, "Label9", QStringLiteral("気分について"), twipsRect(4680, 2280, 1455, 255));
+    Image3 = makeImage(this, "Image3", twipsRect(5040, 2640, 480, 480));
+    Label10 = makeLabel(this, "Label10", QStringLiteral("部屋について"), twipsRect(4680, 3240, 1455, 255));
+    Image4 = makeImage(this, "Image4", twipsRect(5040, 3600, 480, 480));
+
+    Command1 = makeButton(this, "Command1", QStringLiteral("餌を与える"), twipsRect(6120, 1560, 1695, 615));
+    Command2 = makeButton(this, "Command2", QStringLiteral("医者に診せる"), twipsRect(6120, 2520, 1695, 615));
+    Command3 = makeButton(this, "Command3", QStringLiteral("掃除する"), twipsRect(6120, 3480, 1695, 615));
+    Command4 = makeButton(this, "Command4", QStringLiteral("卵を売る"), twipsRect(6120, 4440, 1695, 615));
+
+    Label18 = makeLabel(this, "Label18", QString(), twipsRect(120, 4920, 90, 270));
+    Label19 = makeLabel(this, "Label19", QString(), twipsRect(5280, 4860, 135, 135));
+    // The small square has the colour of caption text and nothing in it.
+    Label19->setAutoFillBackground(true);
+    QPalette square = Label19->palette();
+    square.setColor(QPalette::Window, square.color(QPalette::HighlightedText));
+    Label19->setPalette(square);
+
+    Command5 = makeButton(this, "Command5", QStringLiteral("小休止"), twipsRect(3360, 5400, 1455, 615));
+    Command6 = makeButton(this, "Command6", QStringLiteral("Push to End"), twipsRect(6120, 5400, 1695, 615));
+
+    // Design-time pictures: the pet and the three faces until the first tick.
+    const QString designIcon = petTypes().front().iconFile;
+    Image1->setPixmap(m_pictures.load(designIcon));
+    for (QLabel *face : {Image2, Image3, Image4})
+        face->setPixmap(m_pictures.load(QStringLiteral("muki1.ico")));
+    imgNupelwha = m_pictures.load(QStringLiteral("nupelwha.bmp"));
+    imgNupelwh1 = m_pictures.load(QStringLiteral("nupelwh1.bmp"));
+    imgNupelwh2 = m_pictures.load(QStringLiteral("nupelwh2.bmp"));
+
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(100);
+    connectHandlers();
+    Timer1.start();
+}
+
+void frmMain::connectHandlers()
+{
+    connect(&Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(Command1, &QPushButton::clicked, this, &frmMain::command1_click);
+    connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmMain::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmMain::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmMain::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmMain::Command6_Click);
+    connect(Image1, &CaptionLabel::clicked, this, &frmMain::Image1_Click);
+    connect(Label4, &CaptionLabel::mouseReleased, this, &frmMain::Label4_MouseUp);
+    connect(Label12, &CaptionLabel::doubleClicked, this, &frmMain::Label12_DblClick);
+    connect(Label17, &CaptionLabel::doubleClicked, this, &frmMain::Label17_DblClick);
+    connect(Label19, &CaptionLabel::clicked, this, &frmMain::Label19_Click);
+    connect(Picture1, &PictureBox::clicked, this, &frmMain::Picture1_Click);
+}
+
+void frmMain::Form_Load()
+{
+    mainWindowLoad(m_state, *this);
+}
+
+void frmMain::Timer1_Timer()
+{
+    if (m_state.suspended == 1)
+        return;
+    WalkPet();
+}
+
+void frmMain::command1_click() {}
+void frmMain::Command2_Click() {}
+void frmMain::Command3_Click() {}
+void frmMain::Command4_Click() {}
+void frmMain::Command5_Click() {}
+void frmMain::Command6_Click() {}
+void frmMain::Image1_Click() {}
+void frmMain::Label4_MouseUp(int, int, float, float) {}
+void frmMain::Label12_DblClick() {}
+void frmMain::Label17_DblClick() {}
+void frmMain::Label19_Click() {}
+void frmMain::Picture1_Click() {}
+
+void frmMain::WalkPet()
+{
+    walkPet(m_state, m_random, *this);
+}
+
+void frmMain::ShowTypeIcon()
+{
+    showTypeIcon(m_state, *this);
+}
+
+CaptionLabel *frmMain::label(MainLabel which) const
+{
+    switch (which) {
+    case MainLabel::Label1: return Label1;
+    case MainLabel::Label3: return Label3;
+    case MainLabel::Label5: return Label5;
+    case MainLabel::Label7: return Label7;
+    case MainLabel::Label12: return Label12;
+    case MainLabel::Label14: return Label14;
+    case MainLabel::Label17: return Label17;
+    case MainLabel::Label18: return Label18;
+    }
+    return Label18;
+}
+
+QLabel *frmMain::image(MainImage which) const
+{
+    switch (which) {
+    case MainImage::Image1: return Image1;
+    case MainImage::Image2: return Image2;
+    case MainImage::Image3: return Image3;
+    case MainImage::Image4: return Image4;
+    }
+    return Image1;
+}
+
+void frmMain::setCaption(MainLabel which, const QString &text)
+{
+    label(which)->setCaption(text);
+}
+
+void frmMain::loadPicture(MainImage which, const QString &fileName)
+{
+    const QPixmap picture = m_pictures.load(fileName);
+    if (!picture.isNull())
+        image(which)->setPixmap(picture);
+}
+
+void frmMain::showRoomPicture(int number)
+{
+    const QPixmap &picture = number == 2 ? imgNupelwh1 : number == 3 ? imgNupelwh2 : imgNupelwha;
+    if (!picture.isNull())
+        Picture1->setPicture(picture);
+}
+
+QPoint frmMain::petPosition() const
+{
+    return (Image1->pos() - Picture1->innerOrigin()) * 15;
+}
+
+void frmMain::movePet(QPoint twips)
+{
+    Image1->move(Picture1->innerOrigin() + twips / 15);
+}
+
+void frmMain::showWindow()
+{
+    show();
+}
+
+void frmMain::hideWindow()
+{
+    hide();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // Until the quit dialog exists, closing the window ends the game.
+    event->accept();
+    m_platform.endProgram();
+}
+
+} // namespace nupel

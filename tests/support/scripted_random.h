@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/random_source.h"
+
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace nupel::test {
+
+// Hands out exactly the fractions a case scripts. Drawing one more than
+// scripted throws, which fails the test; `remaining()` shows draws not taken.
+class ScriptedRandom final : public RandomSource {
+public:
+    ScriptedRandom() = default;
+    ScriptedRandom(std::initializer_list<double> fractions) : m_fractions(fractions) {}
+    explicit ScriptedRandom(std::vector<double> fractions) : m_fractions(std::move(fractions)) {}
+
+    void script(std::initializer_list<double> fractions)
+    {
+        m_fractions.insert(m_fractions.end(), fractions);
+    }
+
+    double next() override
+    {
+        if (m_next >= m_fractions.size())
+            throw std::logic_error("drew more fractions than scripted (" + std::to_string(m_next + 1)
+                                   + " of " + std::to_string(m_fractions.size()) + ")");
+        return m_fractions[m_next++];
+    }
+
+    std::size_t drawn() const { return m_next; }
+    std::size_t remaining() const { return m_fractions.size() - m_next; }
+
+private:
+    std::vector<double> m_fractions;
+    std::size_t m_next = 0;
+};
+
+// The fraction whose Int(k × r) is `value`: the middle of its interval.
+constexpr double fractionFor(int value, int k)
+{
+    return (value + 0.5) / k;
+}
+
+} // namespace nupel::test

@@ -1,0 +1,72 @@
+// Renders each window of the game to a PNG file, on the offscreen platform,
+// with a pet state chosen to show every control in use.
+
+#include "core/pet_state.h"
+#include "core/platform.h"
+#include "core/random_source.h"
+#include "ui/frmMain.h"
+#include "ui/look.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+// Notices are answered at once; nothing ends the program while rendering.
+class SilentPlatform final : public nupel::Platform {
+public:
+    nupel::NoticeAnswer messageBox(const QString &, const QString &, nupel::NoticeButtons buttons,
+                                   nupel::NoticeIcon) override
+    {
+        return buttons == nupel::NoticeButtons::YesNo ? nupel::NoticeAnswer::No
+                                                      : nupel::NoticeAnswer::Ok;
+    }
+    void beep() override {}
+    QString openFileDialog(const QString &, const QString &, const QString &) override { return {}; }
+    void endProgram() override {}
+};
+
+bool save(QWidget &window, const QDir &out, const QString &name)
+{
+    const QString path = out.filePath(name + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "nupel-screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "nupel-screenshots: cannot create %s\n", qPrintable(out.path()));
+        return 1;
+    }
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    nupel::installGameLook();
+
+    nupel::PetState state;
+    nupel::ClockRandom random;
+    SilentPlatform platform;
+    random.seed(7);
+    state.setNewGameValues();
+    state.petName = QStringLiteral("もも");
+
+    bool ok = true;
+    {
+        nupel::frmMain window(state, random, platform);
+        window.Form_Load();
+        window.timer().stop();
+        ok &= save(window, out, QStringLiteral("frmMain"));
+    }
+    return ok ? 0 : 1;
+}
