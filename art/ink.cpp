@@ -28,6 +28,13 @@ QPainterPath polygonPath(std::initializer_list<QPointF> points)
     return path;
 }
 
+QPainterPath rectPath(const QRectF& rect)
+{
+    QPainterPath path;
+    path.addRect(rect);
+    return path;
+}
+
 QPainterPath roundedRectPath(const QRectF& rect, qreal radius)
 {
     QPainterPath path;

@@ -20,6 +20,7 @@ struct Ink {
 QPainterPath circlePath(QPointF centre, qreal radius);
 QPainterPath ellipsePath(QPointF centre, qreal rx, qreal ry);
 QPainterPath polygonPath(std::initializer_list<QPointF> points);
+QPainterPath rectPath(const QRectF& rect);
 QPainterPath roundedRectPath(const QRectF& rect, qreal radius);
 
 // Round body that is fuller towards the bottom, so it sits on the ground.

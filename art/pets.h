@@ -34,5 +34,7 @@ inline constexpr std::array allPetKinds = {
 void drawPet(QPainter& p, PetKind kind, const QRectF& box);
 // The speckled egg every Nupel comes from.
 void drawEgg(QPainter& p, const QRectF& box);
+// KaneQueen's treasure, also scattered about the opening screen.
+void drawYenCoin(QPainter& p, QPointF centre, qreal radius);
 
 } // namespace art

@@ -1,0 +1,86 @@
+// nupel-art draws every picture the game loads and writes them into one
+// directory, or draws a contact sheet of them for review.
+
+#include "catalog.h"
+#include "sheet.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTextStream>
+
+namespace {
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int usage()
+{
+    err() << "usage: nupel-art OUTPUT_DIR\n"
+             "       nupel-art --sheet OUT.png [PICTURE...]\n";
+    return 2;
+}
+
+// The build declares the files it expects; drawing a different set would
+// leave the build with stale or missing pictures, so stop early instead.
+QString catalogueMismatch()
+{
+    QStringList expected = QStringLiteral(NUPEL_PICTURE_NAMES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList drawn;
+    for (const art::Picture& picture : art::catalog())
+        drawn << picture.fileName;
+    expected.sort();
+    drawn.sort();
+    if (expected == drawn)
+        return {};
+    return QStringLiteral("the build expects [%1] but the tool draws [%2]")
+        .arg(expected.join(QLatin1Char(' ')), drawn.join(QLatin1Char(' ')));
+}
+
+int writeAll(const QString& directory)
+{
+    if (!QDir().mkpath(directory)) {
+        err() << "nupel-art: cannot create directory " << directory << '\n';
+        return 1;
+    }
+    int failures = 0;
+    for (const art::Picture& picture : art::catalog()) {
+        const QString problem = art::writePicture(picture, directory);
+        if (!problem.isEmpty()) {
+            err() << "nupel-art: " << problem << '\n';
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Drawing needs fonts but never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    if (const QString mismatch = catalogueMismatch(); !mismatch.isEmpty()) {
+        err() << "nupel-art: " << mismatch << '\n';
+        return 1;
+    }
+
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() >= 2 && args.first() == QLatin1String("--sheet")) {
+        const QString problem = art::writeContactSheet(args.at(1), args.mid(2));
+        if (!problem.isEmpty()) {
+            err() << "nupel-art: " << problem << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    if (args.size() == 1 && !args.first().startsWith(QLatin1String("--")))
+        return writeAll(args.first());
+    return usage();
+}
