@@ -26,26 +26,27 @@ void ChatterTest::lineFollowsTheDraws_data()
     // b = 0 ends the draws: the babble takes one fraction, a sentence four.
     QTest::newRow("babble at b = 0") << QList<double>{fractionFor(0, 10)}
                                      << QStringLiteral("もへ、もへ、もへ、もへ、もへ、もへ！");
-    QTest::newRow("babble at the top of b = 0") << QList<double>{0.0999999}
-                                                << QStringLiteral("もへ、もへ、もへ、もへ、もへ、もへ！");
-    QTest::newRow("4, 1, 6") << QList<double>{fractionFor(1, 10), fractionFor(4, 11), fractionFor(1, 10),
-                                              fractionFor(6, 10)}
+    QTest::newRow("babble at the top of b = 0")
+        << QList<double>{0.0999999} << QStringLiteral("もへ、もへ、もへ、もへ、もへ、もへ！");
+    QTest::newRow("4, 1, 6") << QList<double>{fractionFor(1, 10), fractionFor(4, 11),
+                                              fractionFor(1, 10), fractionFor(6, 10)}
                              << QStringLiteral("日本人は遊園地が大好きだ");
-    QTest::newRow("first words at b = 1") << QList<double>{0.1, 0.0, 0.0, 0.0}
-                                          << QStringLiteral("あんたは幸せだったのさ");
+    QTest::newRow("first words at b = 1")
+        << QList<double>{0.1, 0.0, 0.0, 0.0} << QStringLiteral("あんたは幸せだったのさ");
     QTest::newRow("last words at b = 9") << QList<double>{0.99, 0.9999, 0.9999, 0.9999}
                                          << QStringLiteral("開発者Ａは祝福が一生の宝だ！");
-    QTest::newRow("full-width D") << QList<double>{fractionFor(5, 10), fractionFor(6, 11), fractionFor(0, 10),
-                                                   fractionFor(1, 10)}
+    QTest::newRow("full-width D") << QList<double>{fractionFor(5, 10), fractionFor(6, 11),
+                                                   fractionFor(0, 10), fractionFor(1, 10)}
                                   << QStringLiteral("Ｄは幸せじゃないのか？");
     QTest::newRow("full-width Vex") << QList<double>{fractionFor(2, 10), fractionFor(7, 11),
                                                      fractionFor(5, 10), fractionFor(5, 10)}
                                     << QStringLiteral("Ｖｅｘは眼鏡を壊すぞ！！");
-    QTest::newRow("longest words") << QList<double>{fractionFor(3, 10), fractionFor(9, 11),
-                                                    fractionFor(2, 10), fractionFor(3, 10)}
-                                   << QStringLiteral("メフィスト・フェレスはメリーゴーラウンドをなげるのさ！");
-    QTest::newRow("middle words") << QList<double>{fractionFor(8, 10), fractionFor(8, 11), fractionFor(7, 10),
-                                                   fractionFor(7, 10)}
+    QTest::newRow("longest words")
+        << QList<double>{fractionFor(3, 10), fractionFor(9, 11), fractionFor(2, 10),
+                         fractionFor(3, 10)}
+        << QStringLiteral("メフィスト・フェレスはメリーゴーラウンドをなげるのさ！");
+    QTest::newRow("middle words") << QList<double>{fractionFor(8, 10), fractionFor(8, 11),
+                                                   fractionFor(7, 10), fractionFor(7, 10)}
                                   << QStringLiteral("ベルゼブブは木漏れ日が好きかなぁ");
 }
 
@@ -87,8 +88,8 @@ void ChatterTest::manyClicksShowEveryWordAndSomeBabble()
     for (int s = 0; s < chatterSubjects().size(); ++s)
         for (int o = 0; o < chatterObjects().size(); ++o)
             for (int p = 0; p < chatterPredicates().size(); ++p)
-                sentences.insert(chatterSubjects().at(s) + chatterObjects().at(o)
-                                     + chatterPredicates().at(p),
+                sentences.insert(chatterSubjects().at(s) + chatterObjects().at(o) +
+                                     chatterPredicates().at(p),
                                  {s, o, p});
 
     ClockRandom random;

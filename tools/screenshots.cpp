@@ -4,11 +4,14 @@
 #include "core/pet_state.h"
 #include "core/platform.h"
 #include "core/random_source.h"
+#include "life/chatter.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPixmap>
 
 #include <cstdio>
@@ -28,6 +31,20 @@ public:
     QString openFileDialog(const QString &, const QString &, const QString &) override { return {}; }
     void endProgram() override {}
 };
+
+// The chatter sentence that needs the most room in the given font.
+QString widestChatter(const QFontMetrics &metrics)
+{
+    QString widest;
+    for (const QString &subject : nupel::chatterSubjects())
+        for (const QString &object : nupel::chatterObjects())
+            for (const QString &predicate : nupel::chatterPredicates()) {
+                const QString line = subject + object + predicate;
+                if (metrics.horizontalAdvance(line) > metrics.horizontalAdvance(widest))
+                    widest = line;
+            }
+    return widest;
+}
 
 bool save(QWidget &window, const QDir &out, const QString &name)
 {
@@ -67,6 +84,14 @@ int main(int argc, char *argv[])
         window.Form_Load();
         window.timer().stop();
         ok &= save(window, out, QStringLiteral("frmMain"));
+    }
+    {
+        nupel::frmMain window(state, random, platform);
+        window.Form_Load();
+        window.timer().stop();
+        const auto *speech = window.findChild<QLabel *>(QStringLiteral("Label18"));
+        window.setCaption(nupel::MainLabel::Label18, widestChatter(speech->fontMetrics()));
+        ok &= save(window, out, QStringLiteral("frmMain-chatter"));
     }
     return ok ? 0 : 1;
 }

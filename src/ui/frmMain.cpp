@@ -1,6 +1,8 @@
 #include "ui/frmMain.h"
 
 #include "core/main_window.h"
+#include "life/chatter.h"
+#include "life/gestures.h"
 #include "life/pet_types.h"
 #include "ui/look.h"
 
@@ -81,6 +83,10 @@ frmMain::frmMain(PetState &state, RandomSource &random, Platform &platform, QWid
     QPalette square = Label19->palette();
     square.setColor(QPalette::Window, square.color(QPalette::HighlightedText));
     Label19->setPalette(square);
+    // The longest chatter lines run across the square: the words stay on top
+    // and let clicks through, so the square still reacts under them.
+    Label18->raise();
+    Label18->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Command5 = makeButton(this, "Command5", QStringLiteral("小休止"), twipsRect(3360, 5400, 1455, 615));
     Command6 = makeButton(this, "Command6", QStringLiteral("Push to End"), twipsRect(6120, 5400, 1695, 615));
@@ -136,12 +142,35 @@ void frmMain::Command3_Click() {}
 void frmMain::Command4_Click() {}
 void frmMain::Command5_Click() {}
 void frmMain::Command6_Click() {}
-void frmMain::Image1_Click() {}
-void frmMain::Label4_MouseUp(int, int, float, float) {}
-void frmMain::Label12_DblClick() {}
-void frmMain::Label17_DblClick() {}
-void frmMain::Label19_Click() {}
-void frmMain::Picture1_Click() {}
+void frmMain::Image1_Click()
+{
+    Label18->setCaption(chatterLine(m_random));
+}
+
+void frmMain::Label4_MouseUp(int Button, int Shift, float, float)
+{
+    gambleMoney(m_state, m_random, Button, Shift);
+}
+
+void frmMain::Label12_DblClick()
+{
+    setBestEggPrice(m_state);
+}
+
+void frmMain::Label17_DblClick()
+{
+    Timer1.setInterval(toggleTimerSpeed(speedToggle));
+}
+
+void frmMain::Label19_Click()
+{
+    trafficAccident(m_state, m_platform);
+}
+
+void frmMain::Picture1_Click()
+{
+    showRoomPicture(nextRoomPicture(m_state));
+}
 
 void frmMain::WalkPet()
 {

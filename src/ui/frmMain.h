@@ -71,6 +71,8 @@ private:
     QLabel *Image2, *Image3, *Image4;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6;
     QTimer Timer1;
+    // 0 at the normal pace, 1 while fast-forwarding; not part of the pet.
+    int speedToggle = 0;
 
     // The three room pictures kept with the window.
     QPixmap imgNupelwha, imgNupelwh1, imgNupelwh2;
