@@ -5,7 +5,11 @@
 #include "core/platform.h"
 #include "core/random_source.h"
 #include "life/chatter.h"
+#include "ui/frmBuyEgg.h"
+#include "ui/frmClean.h"
+#include "ui/frmGiveEsa.h"
 #include "ui/frmMain.h"
+#include "ui/frmMedical.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -13,6 +17,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollBar>
 
 #include <cstdio>
 
@@ -92,6 +97,54 @@ int main(int argc, char *argv[])
         const auto *speech = window.findChild<QLabel *>(QStringLiteral("Label18"));
         window.setCaption(nupel::MainLabel::Label18, widestChatter(speech->fontMetrics()));
         ok &= save(window, out, QStringLiteral("frmMain-chatter"));
+    }
+    {
+        // The care dialogs with 1200 yen: the dearer services are disabled.
+        nupel::PetState care = state;
+        care.money = 1200;
+        care.eggs = 12;
+        care.eggPrice = 30;
+        nupel::frmGiveEsa feeding(care, random);
+        feeding.Form_Load();
+        feeding.show();
+        ok &= save(feeding, out, QStringLiteral("frmGiveEsa"));
+        nupel::frmMedical doctor(care, platform);
+        doctor.Form_Load();
+        doctor.show();
+        ok &= save(doctor, out, QStringLiteral("frmMedical"));
+        nupel::frmClean cleaning(care, platform);
+        cleaning.Form_Load();
+        cleaning.show();
+        ok &= save(cleaning, out, QStringLiteral("frmClean"));
+        nupel::frmBuyEgg market(care);
+        market.Form_Load();
+        market.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(4);
+        market.show();
+        ok &= save(market, out, QStringLiteral("frmBuyEgg"));
+    }
+    {
+        // The opening screen prepares a game of its own, away from the others.
+        nupel::PetState fresh;
+        nupel::ClockRandom freshRandom;
+        nupel::frmOpening opening(fresh, freshRandom, platform);
+        opening.Form_Load();
+        opening.timer().stop();
+        opening.show();
+        ok &= save(opening, out, QStringLiteral("frmOpening"));
+    }
+    {
+        nupel::PetState fresh;
+        fresh.setNewGameValues();
+        nupel::frmInputName nameEntry(fresh, random, platform);
+        nameEntry.Form_Load();
+        nameEntry.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("もも"));
+        nameEntry.show();
+        ok &= save(nameEntry, out, QStringLiteral("frmInputName"));
+    }
+    {
+        nupel::frmEnding ending(state, random, platform);
+        ending.show();
+        ok &= save(ending, out, QStringLiteral("frmEnding"));
     }
     return ok ? 0 : 1;
 }
