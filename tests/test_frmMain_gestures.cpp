@@ -69,6 +69,8 @@ private slots:
     void releaseOnTheTypeHeadingGambles_data();
     void releaseOnTheTypeHeadingGambles();
     void clickOnTheSquareIsTheAccident();
+    void accidentRefreshesThePetIconAtTheNextTick_data();
+    void accidentRefreshesThePetIconAtTheNextTick();
     void threeRoomClicksBringBackTheFirstPicture();
     void clickOnThePetSpeaks_data();
     void clickOnThePetSpeaks();
@@ -189,6 +191,36 @@ void FrmMainGesturesTest::clickOnTheSquareIsTheAccident()
     QCOMPARE(m_state.age.value(), 1.0);
     QCOMPARE(m_state.eggs.value(), 14.0);
     QCOMPARE(m_state.petType, QStringLiteral("Normal"));
+}
+
+void FrmMainGesturesTest::accidentRefreshesThePetIconAtTheNextTick_data()
+{
+    QTest::addColumn<bool>("accident");
+    QTest::addColumn<QString>("icon");
+    QTest::newRow("after the accident") << true << QStringLiteral("nuptam.ico");
+    QTest::newRow("without it") << false << QStringLiteral("nupnor.ico");
+}
+
+// The pet changed type behind the window's back; only a change of generation
+// makes the tick load its icon.
+void FrmMainGesturesTest::accidentRefreshesThePetIconAtTheNextTick()
+{
+    QFETCH(bool, accident);
+    QFETCH(QString, icon);
+    m_state.petType = QStringLiteral("Tamagoro");
+    m_state.generation = 3;
+    m_state.shownGeneration = 3;
+    m_state.timerCount = 9;
+    // Type-change progress, then both tantrum gates shut.
+    m_random.script({fractionFor(0, 5), 0.9, 0.9});
+    if (accident)
+        QTest::mouseClick(control<CaptionLabel>("Label19"), Qt::LeftButton);
+    m_window->Timer1_Timer();
+    QCOMPARE(m_random.remaining(), std::size_t{0});
+    const QImage expected = QImage(icon).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(control<QLabel>("Image1")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+             expected);
+    QCOMPARE(m_state.shownGeneration.value(), accident ? 1.0 : 3.0);
 }
 
 void FrmMainGesturesTest::threeRoomClicksBringBackTheFirstPicture()

@@ -5,7 +5,11 @@
 #include "core/platform.h"
 #include "core/random_source.h"
 #include "life/chatter.h"
+#include "ui/frmBuyEgg.h"
+#include "ui/frmClean.h"
+#include "ui/frmGiveEsa.h"
 #include "ui/frmMain.h"
+#include "ui/frmMedical.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -13,6 +17,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollBar>
 
 #include <cstdio>
 
@@ -92,6 +97,30 @@ int main(int argc, char *argv[])
         const auto *speech = window.findChild<QLabel *>(QStringLiteral("Label18"));
         window.setCaption(nupel::MainLabel::Label18, widestChatter(speech->fontMetrics()));
         ok &= save(window, out, QStringLiteral("frmMain-chatter"));
+    }
+    {
+        // The care dialogs with 1200 yen: the dearer services are disabled.
+        nupel::PetState care = state;
+        care.money = 1200;
+        care.eggs = 12;
+        care.eggPrice = 30;
+        nupel::frmGiveEsa feeding(care, random);
+        feeding.Form_Load();
+        feeding.show();
+        ok &= save(feeding, out, QStringLiteral("frmGiveEsa"));
+        nupel::frmMedical doctor(care, platform);
+        doctor.Form_Load();
+        doctor.show();
+        ok &= save(doctor, out, QStringLiteral("frmMedical"));
+        nupel::frmClean cleaning(care, platform);
+        cleaning.Form_Load();
+        cleaning.show();
+        ok &= save(cleaning, out, QStringLiteral("frmClean"));
+        nupel::frmBuyEgg market(care);
+        market.Form_Load();
+        market.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(4);
+        market.show();
+        ok &= save(market, out, QStringLiteral("frmBuyEgg"));
     }
     return ok ? 0 : 1;
 }

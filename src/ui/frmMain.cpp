@@ -4,6 +4,10 @@
 #include "life/chatter.h"
 #include "life/gestures.h"
 #include "life/pet_types.h"
+#include "ui/frmBuyEgg.h"
+#include "ui/frmClean.h"
+#include "ui/frmGiveEsa.h"
+#include "ui/frmMedical.h"
 #include "ui/look.h"
 
 #include <QCloseEvent>
@@ -136,10 +140,26 @@ void frmMain::Timer1_Timer()
     WalkPet();
 }
 
-void frmMain::command1_click() {}
-void frmMain::Command2_Click() {}
-void frmMain::Command3_Click() {}
-void frmMain::Command4_Click() {}
+void frmMain::command1_click()
+{
+    openCareDialog<frmGiveEsa>(m_state, this, m_random);
+}
+
+void frmMain::Command2_Click()
+{
+    openCareDialog<frmMedical>(m_state, this, m_platform);
+}
+
+void frmMain::Command3_Click()
+{
+    openCareDialog<frmClean>(m_state, this, m_platform);
+}
+
+void frmMain::Command4_Click()
+{
+    openCareDialog<frmBuyEgg>(m_state, this);
+}
+
 void frmMain::Command5_Click() {}
 void frmMain::Command6_Click() {}
 void frmMain::Image1_Click()

@@ -1,0 +1,47 @@
+#include "files/name_probe.h"
+
+#include "files/record.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace nupel {
+
+bool fitsNameBox(const QString &text)
+{
+    QByteArray bytes;
+    return encodeCodePage932(text, bytes) && bytes.size() <= nameByteLimit;
+}
+
+bool nameCharactersAllowed(const QString &name)
+{
+    static const QString forbidden = QStringLiteral("\"*?<>|/\\:");
+    for (const QChar c : name) {
+        if (forbidden.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    }
+    return fitsCodePage932(name);
+}
+
+QString probeFileName(const QString &name)
+{
+    return name + QStringLiteral(".npd");
+}
+
+bool nameIsUsable(const QString &name)
+{
+    if (!nameCharactersAllowed(name))
+        return false;
+    const QString path = probeFileName(name);
+    QFile probe(path);
+    // Creating only a file that does not exist yet means the file removed
+    // below is always the one made here.
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const QFileInfo standing(path);
+        return standing.exists() || standing.isSymLink();
+    }
+    probe.close();
+    return probe.remove();
+}
+
+} // namespace nupel
