@@ -1,9 +1,12 @@
 #include "ui/frmMain.h"
 
+#include "core/death.h"
 #include "core/main_window.h"
+#include "core/tick.h"
 #include "life/chatter.h"
 #include "life/gestures.h"
 #include "life/pet_types.h"
+#include "life/type_change.h"
 #include "ui/frmBuyEgg.h"
 #include "ui/frmClean.h"
 #include "ui/frmGiveEsa.h"
@@ -11,6 +14,7 @@
 #include "ui/look.h"
 
 #include <QCloseEvent>
+#include <QScopedValueRollback>
 
 namespace nupel {
 
@@ -135,9 +139,12 @@ void frmMain::Form_Load()
 
 void frmMain::Timer1_Timer()
 {
-    if (m_state.suspended == 1)
+    // While a notice of the tick is open the pet waits: a type change cannot
+    // start a second one and no laying is lost.
+    if (m_inTimerEvent)
         return;
-    WalkPet();
+    const QScopedValueRollback running(m_inTimerEvent, true);
+    mainTimerEvent(m_state, m_random, *this, m_platform);
 }
 
 void frmMain::command1_click()
@@ -200,6 +207,16 @@ void frmMain::WalkPet()
 void frmMain::ShowTypeIcon()
 {
     showTypeIcon(m_state, *this);
+}
+
+void frmMain::HandleDeath()
+{
+    handleDeath(m_state, *this);
+}
+
+void frmMain::ChangeType()
+{
+    changeType(m_state, m_random, *this, m_platform);
 }
 
 CaptionLabel *frmMain::label(MainLabel which) const
@@ -265,6 +282,12 @@ void frmMain::showWindow()
 void frmMain::hideWindow()
 {
     hide();
+}
+
+void frmMain::openDeathScreen()
+{
+    m_platform.messageBox(m_state.deathCause, programTitle, NoticeButtons::Ok, NoticeIcon::Exclamation);
+    m_platform.endProgram();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -38,6 +38,8 @@ public:
     // Routines of the window.
     void WalkPet();
     void ShowTypeIcon();
+    void HandleDeath();
+    void ChangeType();
 
     QTimer &timer() { return Timer1; }
 
@@ -49,6 +51,7 @@ public:
     void movePet(QPoint twips) override;
     void showWindow() override;
     void hideWindow() override;
+    void openDeathScreen() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -71,6 +74,8 @@ private:
     QLabel *Image2, *Image3, *Image4;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6;
     QTimer Timer1;
+    // Set while a timer event runs: events arriving during its notices wait.
+    bool m_inTimerEvent = false;
     // 0 at the normal pace, 1 while fast-forwarding; not part of the pet.
     int speedToggle = 0;
 

@@ -38,6 +38,11 @@ public:
         visible = false;
         log.append(QStringLiteral("hide"));
     }
+    void openDeathScreen() override
+    {
+        ++deathScreens;
+        log.append(QStringLiteral("death screen"));
+    }
 
     QMap<MainLabel, QString> captions;
     QMap<MainImage, QString> pictures;
@@ -45,6 +50,7 @@ public:
     int roomPicture = 0;
     QPoint position{120, 2760};
     bool visible = false;
+    int deathScreens = 0;
 };
 
 } // namespace nupel::test
