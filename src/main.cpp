@@ -1,6 +1,6 @@
 #include "core/pet_state.h"
 #include "core/random_source.h"
-#include "ui/frmMain.h"
+#include "ui/frmOpening.h"
 #include "ui/look.h"
 #include "ui/qt_platform.h"
 
@@ -18,11 +18,14 @@ int main(int argc, char *argv[])
     nupel::ClockRandom random;
     nupel::QtPlatform platform;
 
-    random.seedFromClock();
-    state.setNewGameValues();
-    state.petName = QStringLiteral("もも");
+    // The windows end the program themselves; a window hidden while the quit
+    // dialog is up must not end it.
+    app.setQuitOnLastWindowClosed(false);
 
-    nupel::frmMain mainWindow(state, random, platform);
-    mainWindow.Form_Load();
+    // The opening screen seeds the random source and sets the new-game values;
+    // each window opens the next and goes when it is done.
+    auto *opening = new nupel::frmOpening(state, random, platform);
+    opening->Form_Load();
+    opening->show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "core/main_window.h"
 #include "support/fake_platform.h"
+#include "support/modal.h"
 #include "support/scripted_random.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
@@ -25,7 +26,7 @@ private slots:
     void formLoadFillsLabelsButLeavesAgeAndEggs();
     void roomPetAndFacesArePictured();
     void timerWalksThePetUnlessSuspended();
-    void closingTheWindowEndsTheProgram();
+    void closingTheWindowOpensTheQuitDialog();
 
 private:
     PetState m_state;
@@ -173,11 +174,22 @@ void FrmMainTest::timerWalksThePetUnlessSuspended()
     QCOMPARE(m_state.walkCount.value(), 1.0);
 }
 
-void FrmMainTest::closingTheWindowEndsTheProgram()
+void FrmMainTest::closingTheWindowOpensTheQuitDialog()
 {
+    // The close box is "Push to End": the window stays until the quit dialog
+    // has decided, and its cancel brings the game back.
     m_window->Form_Load();
+    QString opened;
+    whenModalOpens([&](QWidget *dialog) {
+        opened = dialog->objectName();
+        dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    });
     m_window->close();
-    QCOMPARE(m_platform.ended, 1);
+    for (int turn = 0; turn < 10 && opened.isEmpty(); ++turn)
+        QCoreApplication::processEvents();
+    QCOMPARE(opened, QStringLiteral("frmEnding"));
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_platform.ended, 0);
 }
 
 QTEST_MAIN(FrmMainTest)

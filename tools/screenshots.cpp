@@ -7,15 +7,19 @@
 #include "life/chatter.h"
 #include "ui/frmBuyEgg.h"
 #include "ui/frmClean.h"
+#include "ui/frmEnding.h"
 #include "ui/frmGiveEsa.h"
+#include "ui/frmInputName.h"
 #include "ui/frmMain.h"
 #include "ui/frmMedical.h"
+#include "ui/frmOpening.h"
 #include "ui/look.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScrollBar>
 
@@ -121,6 +125,30 @@ int main(int argc, char *argv[])
         market.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(4);
         market.show();
         ok &= save(market, out, QStringLiteral("frmBuyEgg"));
+    }
+    {
+        // The opening screen prepares a game of its own, away from the others.
+        nupel::PetState fresh;
+        nupel::ClockRandom freshRandom;
+        nupel::frmOpening opening(fresh, freshRandom, platform);
+        opening.Form_Load();
+        opening.timer().stop();
+        opening.show();
+        ok &= save(opening, out, QStringLiteral("frmOpening"));
+    }
+    {
+        nupel::PetState fresh;
+        fresh.setNewGameValues();
+        nupel::frmInputName nameEntry(fresh, random, platform);
+        nameEntry.Form_Load();
+        nameEntry.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("もも"));
+        nameEntry.show();
+        ok &= save(nameEntry, out, QStringLiteral("frmInputName"));
+    }
+    {
+        nupel::frmEnding ending(state, random, platform);
+        ending.show();
+        ok &= save(ending, out, QStringLiteral("frmEnding"));
     }
     return ok ? 0 : 1;
 }

@@ -23,6 +23,7 @@ public:
     // The cancel button: the game runs on and the dialog closes.
     void Command4_Click();
 
+    // Escape and the frame's close box: the same as the cancel button.
     void reject() override;
 
 protected:
