@@ -19,7 +19,7 @@ private slots:
     void cleanup();
     void timerEventsWaitWhileTheLayingNoticeIsOpen();
     void tickWritesFacesAndLabelsIntoTheWindow();
-    void deathHidesTheMainWindow();
+    void deathHidesTheMainWindowAndOpensTheDeathScreen();
 
 private:
     PetState m_state;
@@ -92,17 +92,33 @@ void FrmMainTickTest::tickWritesFacesAndLabelsIntoTheWindow()
         QVERIFY(!m_window->findChild<QLabel *>(QLatin1String(name))->pixmap().isNull());
 }
 
-void FrmMainTickTest::deathHidesTheMainWindow()
+void FrmMainTickTest::deathHidesTheMainWindowAndOpensTheDeathScreen()
 {
     m_state.satiety = 1;
+    m_state.age = 4;
     QVERIFY(m_window->isVisible());
     m_window->Timer1_Timer();
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_state.deathCause, QStringLiteral("空腹"));
     QCOMPARE(m_state.suspended.value(), 1.0);
-    QCOMPARE(m_platform.notices.size(), 1);
-    QCOMPARE(m_platform.notices.first().text, QStringLiteral("空腹"));
-    QCOMPARE(m_platform.ended, 1);
+    QVERIFY(m_platform.notices.isEmpty());
+
+    std::unique_ptr<QWidget> deathScreen;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("frmDie"))
+            deathScreen.reset(window);
+    }
+    QVERIFY(deathScreen);
+    QVERIFY(deathScreen->isVisible());
+    QCOMPARE(deathScreen->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
+             QStringLiteral("ももは空腹で"));
+    QCOMPARE(deathScreen->findChild<QLabel *>(QStringLiteral("Label5"))->text(),
+             QStringLiteral("享年4歳"));
+
+    // Later events find the game suspended and leave everything as it was.
+    m_window->Timer1_Timer();
+    QCOMPARE(m_state.timerCount.value(), 0.0);
+    QCOMPARE(int(m_state.satiety), -1);
 }
 
 QTEST_MAIN(FrmMainTickTest)

@@ -6,7 +6,9 @@
 #include "core/random_source.h"
 #include "life/chatter.h"
 #include "ui/frmBuyEgg.h"
+#include "ui/Form10.h"
 #include "ui/frmClean.h"
+#include "ui/frmDie.h"
 #include "ui/frmEnding.h"
 #include "ui/frmGiveEsa.h"
 #include "ui/frmInputName.h"
@@ -149,6 +151,21 @@ int main(int argc, char *argv[])
         nupel::frmEnding ending(state, random, platform);
         ending.show();
         ok &= save(ending, out, QStringLiteral("frmEnding"));
+    }
+    {
+        // An old pet's grave, then the hatching window its eggs may bring.
+        nupel::PetState dead = state;
+        dead.deathCause = QStringLiteral("寿命");
+        dead.age = 6;
+        dead.suspended = 1;
+        nupel::frmMain mainWindow(dead, random, platform);
+        mainWindow.timer().stop();
+        nupel::frmDie grave(dead, random, platform, mainWindow);
+        grave.Form_Load();
+        ok &= save(grave, out, QStringLiteral("frmDie"));
+        nupel::Form10 hatching(dead, platform, mainWindow);
+        hatching.Form_Load();
+        ok &= save(hatching, out, QStringLiteral("Form10"));
     }
     return ok ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include "life/type_change.h"
 #include "ui/frmBuyEgg.h"
 #include "ui/frmClean.h"
+#include "ui/frmDie.h"
 #include "ui/frmGiveEsa.h"
 #include "ui/frmMedical.h"
 #include "ui/look.h"
@@ -286,8 +287,9 @@ void frmMain::hideWindow()
 
 void frmMain::openDeathScreen()
 {
-    m_platform.messageBox(m_state.deathCause, programTitle, NoticeButtons::Ok, NoticeIcon::Exclamation);
-    m_platform.endProgram();
+    auto *deathScreen = new frmDie(m_state, m_random, m_platform, *this);
+    deathScreen->setAttribute(Qt::WA_DeleteOnClose);
+    deathScreen->Form_Load();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
