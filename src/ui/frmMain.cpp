@@ -10,6 +10,7 @@
 #include "ui/frmBuyEgg.h"
 #include "ui/frmClean.h"
 #include "ui/frmDie.h"
+#include "ui/frmEnding.h"
 #include "ui/frmGiveEsa.h"
 #include "ui/frmMedical.h"
 #include "ui/look.h"
@@ -168,8 +169,33 @@ void frmMain::Command4_Click()
     openCareDialog<frmBuyEgg>(m_state, this);
 }
 
-void frmMain::Command5_Click() {}
-void frmMain::Command6_Click() {}
+void frmMain::Command5_Click()
+{
+    if (m_state.suspended == 0) {
+        Command5->setText(QStringLiteral("休止解除"));
+        m_state.suspended = 1;
+        for (QPushButton *button : {Command1, Command2, Command3, Command4, Command6})
+            button->setEnabled(false);
+    } else if (m_state.suspended == 1) {
+        Command5->setText(QStringLiteral("小休止"));
+        m_state.suspended = 0;
+        for (QPushButton *button : {Command1, Command2, Command3, Command4, Command6})
+            button->setEnabled(true);
+    }
+}
+
+void frmMain::Command6_Click()
+{
+    m_state.suspended = 1;
+    m_platform.beep();
+    hideWindow();
+    {
+        frmEnding ending(m_state, m_random, m_platform);
+        ending.exec();
+    }
+    // Only a cancelled quit comes back here.
+    showWindow();
+}
 void frmMain::Image1_Click()
 {
     Label18->setCaption(chatterLine(m_random));
@@ -294,9 +320,15 @@ void frmMain::openDeathScreen()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // Until the quit dialog exists, closing the window ends the game.
-    event->accept();
-    m_platform.endProgram();
+    // The close box is "Push to End": the quit dialog decides, and the window
+    // only hides meanwhile. The dialog opens once the close has been refused,
+    // outside the close's own handling; while paused it does not open, as the
+    // button cannot be pressed then.
+    event->ignore();
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && Command6->isEnabled())
+            Command6_Click();
+    });
 }
 
 } // namespace nupel
