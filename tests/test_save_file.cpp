@@ -260,6 +260,15 @@ void SaveFileTest::readerFollowsEveryRule_data()
     QTest::newRow("name leading into another folder") << withField(1, "\"../x\"") << failure;
     QTest::newRow("name with a control character") << withField(1, "\"a\tb\"") << failure;
     QTest::newRow("bytes outside code page 932") << withField(1, "\"\x82\xff\"") << failure;
+    // Found by the fuzzer and the fault matrix: records that once loaded into
+    // a state that could not be saved back, or should not have loaded at all.
+    QTest::newRow("type holding a double quote")
+        << withField(7, "Nor\"mal") << failure;
+    QTest::newRow("number too large for a double")
+        << withField(8, QByteArray(400, '9')) << failure;
+    QTest::newRow("integer too large for a double")
+        << withField(2, QByteArray(400, '9')) << failure;
+    QTest::newRow("record ending in half a character") << exampleLine().chopped(2) + "\x82" << failure;
 }
 
 void SaveFileTest::readerFollowsEveryRule()

@@ -27,7 +27,9 @@ bool fitsCodePage932(const QString &text)
 
 bool decodeCodePage932(const QByteArray &bytes, QString &text)
 {
-    QStringDecoder decoder(codePage932);
+    // Stateless: bytes that end half-way through a character are an error,
+    // not a start kept for a next call that never comes.
+    QStringDecoder decoder(codePage932, QStringConverter::Flag::Stateless);
     QString decoded = decoder.decode(bytes);
     if (decoder.hasError() || !decoder.isValid())
         return false;

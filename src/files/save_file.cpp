@@ -61,10 +61,11 @@ private:
     qsizetype m_pos = 0;
 };
 
-enum class Reading { Empty, Number, Other };
+enum class Reading { Empty, Number, TooLarge, Other };
 
 // Classifies a numeric field: empty, a plain decimal number (sign, digits, an
-// optional "." with digits, ".5" as well as "0.5"), or anything else.
+// optional "." with digits, ".5" as well as "0.5"), a number of so many digits
+// that no double holds it, or anything else.
 Reading readNumber(const QString &field, double &value)
 {
     static const QRegularExpression plainNumber(
@@ -74,6 +75,10 @@ Reading readNumber(const QString &field, double &value)
     if (!plainNumber.match(field).hasMatch())
         return Reading::Other;
     value = field.trimmed().toDouble();
+    // Some three hundred digits read as infinity, which no later arithmetic
+    // of the game can use.
+    if (!std::isfinite(value))
+        return Reading::TooLarge;
     return Reading::Number;
 }
 
@@ -83,7 +88,10 @@ template <typename T>
 bool readInteger(const QString &field, T &out)
 {
     double value = 0;
-    if (readNumber(field, value) != Reading::Number) {
+    const Reading reading = readNumber(field, value);
+    if (reading == Reading::TooLarge)
+        return false;
+    if (reading != Reading::Number) {
         out = 0;
         return true;
     }
@@ -95,26 +103,44 @@ bool readInteger(const QString &field, T &out)
 }
 
 // A number cell: empty stays empty; non-numeric text counts as 0 so that later
-// arithmetic has a number to work with.
-Cell readCell(const QString &field)
+// arithmetic has a number to work with. A number too large for any double
+// fails, as an out-of-range integer does.
+bool readCell(const QString &field, Cell &out)
 {
     double value = 0;
     switch (readNumber(field, value)) {
-    case Reading::Empty: return Cell();
-    case Reading::Number: return Cell(value);
-    case Reading::Other: return Cell(0);
+    case Reading::Empty: out = Cell(); return true;
+    case Reading::Number: out = Cell(value); return true;
+    case Reading::Other: out = Cell(0); return true;
+    case Reading::TooLarge: return false;
     }
-    return Cell();
+    return false;
 }
 
 // A number cell that is scrambled over 32 bits: it must fit a 32-bit integer.
 bool readScrambledCell(const QString &field, qint32 &out)
 {
-    const Cell cell = readCell(field);
+    Cell cell;
+    if (!readCell(field, cell))
+        return false;
     const double rounded = std::nearbyint(cell.value());
     if (rounded < std::numeric_limits<qint32>::min() || rounded > std::numeric_limits<qint32>::max())
         return false;
     out = static_cast<qint32>(rounded);
+    return true;
+}
+
+// Writes every byte or fails with the device's error: a write that stops
+// part-way is tried again for the rest, which then reports why it stopped.
+bool writeWhole(QIODevice &device, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
     return true;
 }
 
@@ -184,26 +210,21 @@ std::optional<SaveRecord> parseSaveRecord(const QByteArray &bytes)
     // save astray.
     if (!nameCharactersAllowed(record.petName))
         return std::nullopt;
-    if (!readInteger(*fields[1], record.satiety) || !readInteger(*fields[2], record.sickness)
-        || !readInteger(*fields[3], record.dirt))
-        return std::nullopt;
-    record.changeProgress = readCell(*fields[4]);
-    if (!readInteger(*fields[5], record.money))
-        return std::nullopt;
     record.petType = *fields[6];
-    record.generation = readCell(*fields[7]);
-    if (!readScrambledCell(*fields[8], record.eggs))
+    // The type is written back in quotes at the next save: a quote inside it
+    // would cut it short there.
+    if (record.petType.contains(QLatin1Char('"')))
         return std::nullopt;
-    record.clutchMax = readCell(*fields[9]);
-    record.eggValueFactor = readCell(*fields[10]);
-    record.sicknessRate = readCell(*fields[11]);
-    record.dirtRate = readCell(*fields[12]);
-    record.hungerRate = readCell(*fields[13]);
-    record.eggPrice = readCell(*fields[14]);
-    if (!readScrambledCell(*fields[15], record.age))
-        return std::nullopt;
-    record.tantrumKind = readCell(*fields[16]);
-    if (!readInteger(*fields[17], record.scrambleKey))
+    const bool read = readInteger(*fields[1], record.satiety) && readInteger(*fields[2], record.sickness)
+                      && readInteger(*fields[3], record.dirt) && readCell(*fields[4], record.changeProgress)
+                      && readInteger(*fields[5], record.money) && readCell(*fields[7], record.generation)
+                      && readScrambledCell(*fields[8], record.eggs) && readCell(*fields[9], record.clutchMax)
+                      && readCell(*fields[10], record.eggValueFactor)
+                      && readCell(*fields[11], record.sicknessRate) && readCell(*fields[12], record.dirtRate)
+                      && readCell(*fields[13], record.hungerRate) && readCell(*fields[14], record.eggPrice)
+                      && readScrambledCell(*fields[15], record.age) && readCell(*fields[16], record.tantrumKind)
+                      && readInteger(*fields[17], record.scrambleKey);
+    if (!read)
         return std::nullopt;
     return record;
 }
@@ -248,7 +269,11 @@ SaveOutcome saveGame(const PetState &state, RandomSource &random)
         return outcome;
     }
     QSaveFile file(outcome.fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
+    // Unbuffered, so that a write the disk cuts short fails here: a buffered
+    // write fails only inside commit(), which then still puts the cut-off file
+    // in place of the older save.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, *bytes)
+        || !file.commit()) {
         outcome.reason = file.errorString();
         return outcome;
     }

@@ -45,8 +45,9 @@ std::optional<QByteArray> formatSaveRecord(const PetState &state, int key);
 
 // Reads the first line of a save file. Fails when the record has fewer than
 // eighteen fields, when a 16-bit field, money, eggs or age is out of range,
-// when the bytes are not code page 932, or when the name holds a character
-// that a pet's name may not hold.
+// when a number is too large for a double, when the bytes are not code page
+// 932, when the name holds a character that a pet's name may not hold, or
+// when the type holds a double quote.
 std::optional<SaveRecord> parseSaveRecord(const QByteArray &bytes);
 
 // Unscrambles the record with its own key and writes its seventeen fields
@@ -65,7 +66,7 @@ struct SaveOutcome {
 
 // The save procedure: draws a key and writes the pet's save file. The file is
 // written beside the old save and renamed over it only when complete, so a
-// failed save leaves any older save as it was.
+// failed save, a full disk included, leaves any older save as it was.
 SaveOutcome saveGame(const PetState &state, RandomSource &random);
 
 // Reads the save file at `path`, deletes it and restores its fields into

@@ -54,13 +54,22 @@ ScoreOutcome appendScoreRecord(const PetState &state, RandomSource &random)
         return outcome;
     }
     QFile file(outcome.fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         outcome.reason = file.errorString();
         return outcome;
     }
-    if (file.write(*line) != line->size() || !file.flush()) {
-        outcome.reason = file.errorString();
-        return outcome;
+    // A line the disk cuts short is taken back, so the older lines stay as
+    // they were and the file never ends in half a record.
+    const qint64 sizeBefore = file.size();
+    qint64 done = 0;
+    while (done < line->size()) {
+        const qint64 written = file.write(line->constData() + done, line->size() - done);
+        if (written <= 0) {
+            outcome.reason = file.errorString();
+            file.resize(sizeBefore);
+            return outcome;
+        }
+        done += written;
     }
     file.close();
     outcome.written = true;
