@@ -31,7 +31,7 @@ using namespace nupel::test;
 namespace {
 
 constexpr quint32 soakSeed = 20240611;
-constexpr int livesToPlay = 600;
+constexpr int livesToPlay = 1000;
 // A run of events without a death that is longer than any pet can live means
 // the player or the game is stuck.
 constexpr int longestLifeInEvents = 60000;
