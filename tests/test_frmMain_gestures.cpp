@@ -69,6 +69,7 @@ private slots:
     void releaseOnTheTypeHeadingGambles_data();
     void releaseOnTheTypeHeadingGambles();
     void clickOnTheSquareIsTheAccident();
+    void petWaitsWhileTheAccidentIsTold();
     void accidentRefreshesThePetIconAtTheNextTick_data();
     void accidentRefreshesThePetIconAtTheNextTick();
     void threeRoomClicksBringBackTheFirstPicture();
@@ -191,6 +192,22 @@ void FrmMainGesturesTest::clickOnTheSquareIsTheAccident()
     QCOMPARE(m_state.age.value(), 1.0);
     QCOMPARE(m_state.eggs.value(), 14.0);
     QCOMPARE(m_state.petType, QStringLiteral("Normal"));
+}
+
+void FrmMainGesturesTest::petWaitsWhileTheAccidentIsTold()
+{
+    // Timer events arriving behind the accident's notices must not walk the
+    // pet or open a laying notice on top of them.
+    const QPoint before = m_window->petPosition();
+    const double walkCount = m_state.walkCount.value();
+    m_platform.onNotice = [this](const Notice &) { m_window->Timer1_Timer(); };
+    QTest::mouseClick(control<CaptionLabel>("Label19"), Qt::LeftButton);
+    QCOMPARE(m_platform.notices.size(), 2);
+    QCOMPARE(m_window->petPosition(), before);
+    QCOMPARE(m_state.walkCount.value(), walkCount);
+    m_platform.onNotice = nullptr;
+    m_window->Timer1_Timer();
+    QCOMPARE(m_state.walkCount.value(), walkCount + 1);
 }
 
 void FrmMainGesturesTest::accidentRefreshesThePetIconAtTheNextTick_data()

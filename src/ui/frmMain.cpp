@@ -29,6 +29,9 @@ CaptionLabel *makeLabel(QWidget *parent, const char *name, const QString &text, 
     return label;
 }
 
+// The shortest time between two drawn steps of the pet: one screen frame.
+constexpr qint64 petFrameMs = 16;
+
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
     auto *button = new QPushButton(text, parent);
@@ -72,6 +75,8 @@ frmMain::frmMain(PetState &state, RandomSource &random, Platform &platform, QWid
     Picture1 = new PictureBox(twipsRect(240, 1320, 4335, 3375), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Image1 = makeLabel(Picture1, "Image1", QString(), twipsRect(120, 2760, 480, 480));
+    m_petFrame.setSingleShot(true);
+    connect(&m_petFrame, &QTimer::timeout, this, &frmMain::drawPet);
     movePet(petStartPosition);
 
     Label8 = makeLabel(this, "Label8", QStringLiteral("餌について"), twipsRect(4680, 1320, 1455, 255));
@@ -143,9 +148,9 @@ void frmMain::Timer1_Timer()
 {
     // While a notice of the tick is open the pet waits: a type change cannot
     // start a second one and no laying is lost.
-    if (m_inTimerEvent)
+    if (m_petWaits)
         return;
-    const QScopedValueRollback running(m_inTimerEvent, true);
+    const QScopedValueRollback waiting(m_petWaits, true);
     mainTimerEvent(m_state, m_random, *this, m_platform);
 }
 
@@ -218,6 +223,9 @@ void frmMain::Label17_DblClick()
 
 void frmMain::Label19_Click()
 {
+    // The pet also waits while the accident is told, so no laying notice
+    // opens on top of it.
+    const QScopedValueRollback waiting(m_petWaits, true);
     trafficAccident(m_state, m_platform);
 }
 
@@ -280,8 +288,11 @@ void frmMain::setCaption(MainLabel which, const QString &text)
 void frmMain::loadPicture(MainImage which, const QString &fileName)
 {
     const QPixmap picture = m_pictures.load(fileName);
-    if (!picture.isNull())
-        image(which)->setPixmap(picture);
+    QLabel *shown = image(which);
+    // The tick loads the three faces every second, mostly the ones already
+    // shown; setting the same picture again would still repaint the label.
+    if (!picture.isNull() && shown->pixmap().cacheKey() != picture.cacheKey())
+        shown->setPixmap(picture);
 }
 
 void frmMain::showRoomPicture(int number)
@@ -293,12 +304,29 @@ void frmMain::showRoomPicture(int number)
 
 QPoint frmMain::petPosition() const
 {
-    return (Image1->pos() - Picture1->innerOrigin()) * 15;
+    return m_petTwips;
 }
 
 void frmMain::movePet(QPoint twips)
 {
-    Image1->move(Picture1->innerOrigin() + twips / 15);
+    // A screen shows some sixty pictures a second. At the normal pace every
+    // step is drawn at once; in fast-forward the pet steps a thousand times a
+    // second, and drawing each step would cost most of the event for
+    // pictures nobody sees, so only the latest step of a frame is drawn.
+    m_petTwips = twips;
+    if (m_petFrame.isActive())
+        return;
+    const qint64 sinceDrawn = m_petDrawn.isValid() ? m_petDrawn.elapsed() : petFrameMs;
+    if (sinceDrawn >= petFrameMs)
+        drawPet();
+    else
+        m_petFrame.start(static_cast<int>(petFrameMs - sinceDrawn));
+}
+
+void frmMain::drawPet()
+{
+    m_petDrawn.start();
+    Image1->move(Picture1->innerOrigin() + m_petTwips / 15);
 }
 
 void frmMain::showWindow()

@@ -6,6 +6,7 @@
 #include "core/random_source.h"
 #include "ui/controls.h"
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -75,12 +76,19 @@ private:
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6;
     QTimer Timer1;
     // Set while a timer event runs: events arriving during its notices wait.
-    bool m_inTimerEvent = false;
+    bool m_petWaits = false;
     // 0 at the normal pace, 1 while fast-forwarding; not part of the pet.
     int speedToggle = 0;
 
     // The three room pictures kept with the window.
     QPixmap imgNupelwha, imgNupelwh1, imgNupelwh2;
+
+    // Where the rules have put the pet, in twips; the picture follows at most
+    // once per screen frame.
+    QPoint m_petTwips;
+    QElapsedTimer m_petDrawn;
+    QTimer m_petFrame;
+    void drawPet();
 };
 
 } // namespace nupel
