@@ -4,6 +4,7 @@
 #include "core/pet_state.h"
 #include "core/platform.h"
 #include "core/random_source.h"
+#include "core/tick.h"
 #include "life/chatter.h"
 #include "ui/frmBuyEgg.h"
 #include "ui/Form10.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +61,11 @@ QString widestChatter(const QFontMetrics &metrics)
 
 bool save(QWidget &window, const QDir &out, const QString &name)
 {
+    // Let deferred drawing (the pet's step waits for the next frame) land.
+    QElapsedTimer settling;
+    settling.start();
+    while (settling.elapsed() < 50)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     const QString path = out.filePath(name + QStringLiteral(".png"));
     if (!window.grab().save(path)) {
         std::fprintf(stderr, "nupel-screenshots: cannot write %s\n", qPrintable(path));
@@ -103,6 +110,27 @@ int main(int argc, char *argv[])
         const auto *speech = window.findChild<QLabel *>(QStringLiteral("Label18"));
         window.setCaption(nupel::MainLabel::Label18, widestChatter(speech->fontMetrics()));
         ok &= save(window, out, QStringLiteral("frmMain-chatter"));
+    }
+    {
+        // A pet in the middle of its life: a later generation of another type,
+        // eggs to sell and faces that tell different stories.
+        nupel::PetState play = state;
+        play.petType = QStringLiteral("KaneQueen");
+        play.generation = 3;
+        play.age = 12;
+        play.money = 48250;
+        play.eggs = 37;
+        play.eggPrice = 70;
+        play.satiety = 162;
+        play.sickness = 61;
+        play.dirt = 84;
+        nupel::frmMain window(play, random, platform);
+        window.Form_Load();
+        window.timer().stop();
+        nupel::simulationTick(play, random, window, platform);
+        window.movePet({1800, 1500});
+        window.setCaption(nupel::MainLabel::Label18, QStringLiteral("僕は木漏れ日が大好きだ"));
+        ok &= save(window, out, QStringLiteral("frmMain-play"));
     }
     {
         // The care dialogs with 1200 yen: the dearer services are disabled.
