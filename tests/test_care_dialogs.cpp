@@ -2,8 +2,7 @@
 // window with the game paused, every way of closing them, and the market's
 // scroll bar.
 
-#include "support/fake_platform.h"
-#include "support/scripted_random.h"
+#include "support/main_window_fixture.h"
 #include "ui/frmBuyEgg.h"
 #include "ui/frmClean.h"
 #include "ui/frmGiveEsa.h"
@@ -22,7 +21,7 @@
 using namespace nupel;
 using namespace nupel::test;
 
-class CareDialogsTest : public QObject {
+class CareDialogsTest : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -60,10 +59,6 @@ private:
     // Lets one timer event of the main window run and tells whether the pet moved.
     bool petWalks();
 
-    PetState m_state;
-    ScriptedRandom m_random;
-    FakePlatform m_platform;
-    std::unique_ptr<frmMain> m_window;
 };
 
 namespace {
@@ -108,19 +103,12 @@ void CareDialogsTest::initTestCase()
 
 void CareDialogsTest::init()
 {
-    m_state = PetState();
-    m_state.setNewGameValues();
-    m_state.petName = QStringLiteral("もも");
-    m_random = ScriptedRandom();
-    m_platform = FakePlatform();
-    m_window = std::make_unique<frmMain>(m_state, m_random, m_platform);
-    m_window->timer().stop();
-    m_window->Form_Load();
+    openMainWindow();
 }
 
 void CareDialogsTest::cleanup()
 {
-    m_window.reset();
+    closeMainWindow();
 }
 
 QPushButton *CareDialogsTest::mainButton(const QString &name) const

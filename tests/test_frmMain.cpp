@@ -1,9 +1,8 @@
 // The main window on the offscreen platform: controls, fonts, pictures, walking.
 
+#include "support/main_window_fixture.h"
 #include "core/main_window.h"
-#include "support/fake_platform.h"
 #include "support/modal.h"
-#include "support/scripted_random.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
 
@@ -13,7 +12,7 @@
 using namespace nupel;
 using namespace nupel::test;
 
-class FrmMainTest : public QObject {
+class FrmMainTest : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -28,11 +27,6 @@ private slots:
     void timerWalksThePetUnlessSuspended();
     void closingTheWindowOpensTheQuitDialog();
 
-private:
-    PetState m_state;
-    ScriptedRandom m_random;
-    FakePlatform m_platform;
-    std::unique_ptr<frmMain> m_window;
 };
 
 void FrmMainTest::initTestCase()
@@ -42,18 +36,12 @@ void FrmMainTest::initTestCase()
 
 void FrmMainTest::init()
 {
-    m_state = PetState();
-    m_state.setNewGameValues();
-    m_state.petName = QStringLiteral("もも");
-    m_random = ScriptedRandom();
-    m_platform = FakePlatform();
-    m_window = std::make_unique<frmMain>(m_state, m_random, m_platform);
-    m_window->timer().stop();
+    openMainWindow(Load::No);
 }
 
 void FrmMainTest::cleanup()
 {
-    m_window.reset();
+    closeMainWindow();
 }
 
 void FrmMainTest::windowHasCaptionAndClientSize()
@@ -123,7 +111,7 @@ void FrmMainTest::controlsStandAtTheirDesignPlaces()
 
 void FrmMainTest::japaneseTextUsesTheMappedGothic()
 {
-    auto *label = m_window->findChild<QLabel *>(QStringLiteral("Label16"));
+    auto *label = control<QLabel>("Label16");
     QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("IPAPGothic"));
     QCOMPARE(label->font().pixelSize(), 16);
 }
@@ -136,7 +124,7 @@ void FrmMainTest::formLoadFillsLabelsButLeavesAgeAndEggs()
     m_state.money = 7300;
     m_window->Form_Load();
     auto text = [this](const char *name) {
-        return m_window->findChild<QLabel *>(QLatin1String(name))->text();
+        return control<QLabel>(name)->text();
     };
     QCOMPARE(text("Label1"), QStringLiteral("もも"));
     QCOMPARE(text("Label3"), QStringLiteral("Normal"));
@@ -155,7 +143,7 @@ void FrmMainTest::roomPetAndFacesArePictured()
     auto *room = m_window->findChild<PictureBox *>(QStringLiteral("Picture1"));
     QCOMPARE(room->picture().size(), QSize(288, 225));
     for (const char *name : {"Image1", "Image2", "Image3", "Image4"}) {
-        auto *image = m_window->findChild<QLabel *>(QLatin1String(name));
+        auto *image = control<QLabel>(name);
         QCOMPARE(image->pixmap().size(), QSize(32, 32));
     }
     QCOMPARE(m_window->petPosition(), petStartPosition);

@@ -1,9 +1,8 @@
 // The hidden gestures and the chatter in the main window, driven by real mouse
 // events on the offscreen platform.
 
+#include "support/main_window_fixture.h"
 #include "life/chatter.h"
-#include "support/fake_platform.h"
-#include "support/scripted_random.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
 
@@ -58,7 +57,7 @@ QImage pictureFile(const char *name)
 
 } // namespace
 
-class FrmMainGesturesTest : public QObject {
+class FrmMainGesturesTest : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -79,18 +78,6 @@ private slots:
     void gesturesWorkWhilePausedAndChangeNothingElse_data();
     void gesturesWorkWhilePausedAndChangeNothingElse();
 
-private:
-    template <typename T> T *control(const char *name) const
-    {
-        auto *found = m_window->findChild<T *>(QLatin1String(name));
-        Q_ASSERT(found);
-        return found;
-    }
-
-    PetState m_state;
-    ScriptedRandom m_random;
-    FakePlatform m_platform;
-    std::unique_ptr<frmMain> m_window;
 };
 
 void FrmMainGesturesTest::initTestCase()
@@ -100,19 +87,12 @@ void FrmMainGesturesTest::initTestCase()
 
 void FrmMainGesturesTest::init()
 {
-    m_state = PetState();
-    m_state.setNewGameValues();
-    m_state.petName = QStringLiteral("もも");
-    m_random = ScriptedRandom();
-    m_platform = FakePlatform();
-    m_window = std::make_unique<frmMain>(m_state, m_random, m_platform);
-    m_window->timer().stop();
-    m_window->Form_Load();
+    openMainWindow();
 }
 
 void FrmMainGesturesTest::cleanup()
 {
-    m_window.reset();
+    closeMainWindow();
 }
 
 void FrmMainGesturesTest::doubleClicksOnTheAgeSwitchFastForward()

@@ -1,8 +1,7 @@
 // The main window's timer: events that arrive while a notice of the tick is
 // open wait, and a death hides the window and hands over to the death screen.
 
-#include "support/fake_platform.h"
-#include "support/scripted_random.h"
+#include "support/main_window_fixture.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
 
@@ -11,7 +10,7 @@
 using namespace nupel;
 using namespace nupel::test;
 
-class FrmMainTickTest : public QObject {
+class FrmMainTickTest : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -21,11 +20,6 @@ private slots:
     void tickWritesFacesAndLabelsIntoTheWindow();
     void deathHidesTheMainWindowAndOpensTheDeathScreen();
 
-private:
-    PetState m_state;
-    ScriptedRandom m_random;
-    FakePlatform m_platform;
-    std::unique_ptr<frmMain> m_window;
 };
 
 void FrmMainTickTest::initTestCase()
@@ -35,21 +29,14 @@ void FrmMainTickTest::initTestCase()
 
 void FrmMainTickTest::init()
 {
-    m_state = PetState();
-    m_state.setNewGameValues();
-    m_state.petName = QStringLiteral("もも");
-    m_random = ScriptedRandom();
-    m_platform = FakePlatform();
-    m_window = std::make_unique<frmMain>(m_state, m_random, m_platform);
-    m_window->timer().stop();
-    m_window->Form_Load();
+    openMainWindow();
     m_state.walkCount = 0;
     m_state.timerCount = 9;
 }
 
 void FrmMainTickTest::cleanup()
 {
-    m_window.reset();
+    closeMainWindow();
 }
 
 // A nested event would walk, count and lay again; here it must do nothing.
@@ -83,13 +70,13 @@ void FrmMainTickTest::tickWritesFacesAndLabelsIntoTheWindow()
     m_random.script({0.0, 0.9, 0.9});
     m_window->Timer1_Timer();
     auto text = [this](const char *name) {
-        return m_window->findChild<QLabel *>(QLatin1String(name))->text();
+        return control<QLabel>(name)->text();
     };
     QCOMPARE(text("Label12"), QStringLiteral("12個"));
     QCOMPARE(text("Label17"), QStringLiteral("6歳"));
     QCOMPARE(text("Label14"), QStringLiteral("10000円"));
     for (const char *name : {"Image2", "Image3", "Image4"})
-        QVERIFY(!m_window->findChild<QLabel *>(QLatin1String(name))->pixmap().isNull());
+        QVERIFY(!control<QLabel>(name)->pixmap().isNull());
 }
 
 void FrmMainTickTest::deathHidesTheMainWindowAndOpensTheDeathScreen()

@@ -1,9 +1,8 @@
 // Pausing the game, "Push to End" and the quit dialog that follows it.
 
+#include "support/main_window_fixture.h"
 #include "files/record.h"
-#include "support/fake_platform.h"
 #include "support/modal.h"
-#include "support/scripted_random.h"
 #include "ui/frmEnding.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
@@ -36,7 +35,7 @@ QString petFigures(const PetState &state)
 
 } // namespace
 
-class QuitAndPauseTest : public QObject {
+class QuitAndPauseTest : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -61,10 +60,6 @@ private:
     // Moves the game's folder to an empty one for the files a test writes.
     void useEmptyFolder();
 
-    PetState m_state;
-    ScriptedRandom m_random;
-    FakePlatform m_platform;
-    std::unique_ptr<frmMain> m_window;
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_previousFolder;
 };
@@ -76,19 +71,12 @@ void QuitAndPauseTest::initTestCase()
 
 void QuitAndPauseTest::init()
 {
-    m_state = PetState();
-    m_state.setNewGameValues();
-    m_state.petName = QStringLiteral("もも");
-    m_random = ScriptedRandom();
-    m_platform = FakePlatform();
-    m_window = std::make_unique<frmMain>(m_state, m_random, m_platform);
-    m_window->timer().stop();
-    m_window->Form_Load();
+    openMainWindow();
 }
 
 void QuitAndPauseTest::cleanup()
 {
-    m_window.reset();
+    closeMainWindow();
     if (m_folder) {
         QDir::setCurrent(m_previousFolder);
         m_folder.reset();
