@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -115,12 +116,16 @@ QPixmap PictureFiles::load(const QString &fileName)
         return *found;
     if (m_failed.contains(fileName))
         return QPixmap();
-    QPixmap picture;
-    if (!picture.load(fileName)) {
+    // Read here rather than by QPixmap::load, which would also keep every
+    // picture in Qt's own cache after the window that showed it has gone: the
+    // title pictures, for one, are never shown again once the game starts.
+    QImage image = QImageReader(fileName).read();
+    if (image.isNull()) {
         m_failed.insert(fileName);
         std::fprintf(stderr, "nupel: cannot read the picture %s\n", qPrintable(fileName));
         return QPixmap();
     }
+    const QPixmap picture = QPixmap::fromImage(std::move(image));
     m_loaded.insert(fileName, picture);
     return picture;
 }

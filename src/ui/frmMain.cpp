@@ -111,9 +111,9 @@ frmMain::frmMain(PetState &state, RandomSource &random, Platform &platform, QWid
     Image1->setPixmap(m_pictures.load(designIcon));
     for (QLabel *face : {Image2, Image3, Image4})
         face->setPixmap(m_pictures.load(QStringLiteral("muki1.ico")));
+    // The other two rooms are read when first shown: many games never leave
+    // the first, and each room holds a quarter of a megabyte once decoded.
     imgNupelwha = m_pictures.load(QStringLiteral("nupelwha.bmp"));
-    imgNupelwh1 = m_pictures.load(QStringLiteral("nupelwh1.bmp"));
-    imgNupelwh2 = m_pictures.load(QStringLiteral("nupelwh2.bmp"));
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -297,7 +297,11 @@ void frmMain::loadPicture(MainImage which, const QString &fileName)
 
 void frmMain::showRoomPicture(int number)
 {
-    const QPixmap &picture = number == 2 ? imgNupelwh1 : number == 3 ? imgNupelwh2 : imgNupelwha;
+    QPixmap &picture = number == 2 ? imgNupelwh1 : number == 3 ? imgNupelwh2 : imgNupelwha;
+    if (picture.isNull())
+        picture = m_pictures.load(number == 2   ? QStringLiteral("nupelwh1.bmp")
+                                  : number == 3 ? QStringLiteral("nupelwh2.bmp")
+                                                : QStringLiteral("nupelwha.bmp"));
     if (!picture.isNull())
         Picture1->setPicture(picture);
 }
