@@ -93,7 +93,9 @@ int main(int argc, char *argv[])
     int screenNumber = 0;
     xcb_connection_t *connection = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(connection)) {
-        std::fprintf(stderr, "nupel-bench-shown: no X display\n");
+        std::fprintf(stderr, "nupel-bench-shown: cannot reach the X display %s (error %d)\n",
+                     std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "(none)",
+                     xcb_connection_has_error(connection));
         return 1;
     }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
