@@ -81,7 +81,8 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    // Resolved now: the working directory moves to the pictures below.
+    const QDir out(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath()).absolutePath());
     if (!out.exists() && !QDir().mkpath(out.path())) {
         std::fprintf(stderr, "nupel-screenshots: cannot create %s\n", qPrintable(out.path()));
         return 1;
