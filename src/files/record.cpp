@@ -37,6 +37,18 @@ bool decodeCodePage932(const QByteArray &bytes, QString &text)
     return true;
 }
 
+bool writeWhole(QIODevice &device, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 RecordWriter &RecordWriter::text(const QString &value)
 {
     m_fields.append(QLatin1Char('"') + value + QLatin1Char('"'));

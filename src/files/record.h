@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,10 @@ bool encodeCodePage932(const QString &text, QByteArray &bytes);
 bool fitsCodePage932(const QString &text);
 // Returns false when the bytes are not valid code page 932.
 bool decodeCodePage932(const QByteArray &bytes, QString &text);
+
+// Writes every byte, looping over short writes; false when the device stops
+// taking bytes (a full disk, a write error).
+bool writeWhole(QIODevice &device, const QByteArray &bytes);
 
 // Builds one record line: fields separated by single commas, ended by CR LF.
 // Texts are quoted without escapes; numbers are plain decimals.

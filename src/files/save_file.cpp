@@ -130,20 +130,6 @@ bool readScrambledCell(const QString &field, qint32 &out)
     return true;
 }
 
-// Writes every byte or fails with the device's error: a write that stops
-// part-way is tried again for the rest, which then reports why it stopped.
-bool writeWhole(QIODevice &device, const QByteArray &bytes)
-{
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
 qint32 wholeOf(const Cell &cell)
 {
     return storeWhole<qint32>(cell.value());

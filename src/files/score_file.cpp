@@ -61,15 +61,10 @@ ScoreOutcome appendScoreRecord(const PetState &state, RandomSource &random)
     // A line the disk cuts short is taken back, so the older lines stay as
     // they were and the file never ends in half a record.
     const qint64 sizeBefore = file.size();
-    qint64 done = 0;
-    while (done < line->size()) {
-        const qint64 written = file.write(line->constData() + done, line->size() - done);
-        if (written <= 0) {
-            outcome.reason = file.errorString();
-            file.resize(sizeBefore);
-            return outcome;
-        }
-        done += written;
+    if (!writeWhole(file, *line)) {
+        outcome.reason = file.errorString();
+        file.resize(sizeBefore);
+        return outcome;
     }
     file.close();
     outcome.written = true;
