@@ -17,6 +17,7 @@
 #include "ui/frmMedical.h"
 #include "ui/frmOpening.h"
 #include "ui/look.h"
+#include "silent_platform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,20 +31,6 @@
 #include <cstdio>
 
 namespace {
-
-// Notices are answered at once; nothing ends the program while rendering.
-class SilentPlatform final : public nupel::Platform {
-public:
-    nupel::NoticeAnswer messageBox(const QString &, const QString &, nupel::NoticeButtons buttons,
-                                   nupel::NoticeIcon) override
-    {
-        return buttons == nupel::NoticeButtons::YesNo ? nupel::NoticeAnswer::No
-                                                      : nupel::NoticeAnswer::Ok;
-    }
-    void beep() override {}
-    QString openFileDialog(const QString &, const QString &, const QString &) override { return {}; }
-    void endProgram() override {}
-};
 
 // The chatter sentence that needs the most room in the given font.
 QString widestChatter(const QFontMetrics &metrics)
@@ -92,7 +79,7 @@ int main(int argc, char *argv[])
 
     nupel::PetState state;
     nupel::ClockRandom random;
-    SilentPlatform platform;
+    nupel::SilentPlatform platform;
     random.seed(7);
     state.setNewGameValues();
     state.petName = QStringLiteral("もも");
