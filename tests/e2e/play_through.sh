@@ -42,9 +42,11 @@ fail() {
 }
 step() { echo "e2e: $*" >&2; }
 
-# An X server on a free display: it names the display once it is ready.
+# An X server on a free display: it names the display once it is ready. It
+# must not reset when the first run's game leaves, or the second run's game
+# may knock while it is resetting and be turned away.
 mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 30 display <"$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$display"
