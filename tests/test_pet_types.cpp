@@ -28,6 +28,7 @@ public:
     void movePet(QPoint) override {}
     void showWindow() override {}
     void hideWindow() override {}
+    void openDeathScreen() override {}
 
     QString icon;
     double tantrumAtIcon = -2;

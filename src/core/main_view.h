@@ -31,8 +31,7 @@ public:
     virtual void showWindow() = 0;
     virtual void hideWindow() = 0;
     // Loads the death screen, which reads the dead pet from the pet state.
-    // The main window overrides it; a view without one has nothing to open.
-    virtual void openDeathScreen() {}
+    virtual void openDeathScreen() = 0;
 };
 
 } // namespace nupel

@@ -33,6 +33,7 @@ public:
     void movePet(QPoint twips) override { m_pet = twips; }
     void showWindow() override {}
     void hideWindow() override {}
+    void openDeathScreen() override {}
 
 private:
     QPoint m_pet{120, 2760};
