@@ -7,6 +7,7 @@
 #include "support/scripted_random.h"
 #include "ui/frmInputName.h"
 #include "ui/frmMain.h"
+#include "support/modal.h"
 #include "ui/look.h"
 
 #include <QClipboard>
@@ -18,15 +19,6 @@ using namespace nupel;
 using namespace nupel::test;
 
 namespace {
-
-QList<frmMain *> mainWindows()
-{
-    QList<frmMain *> found;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *window = qobject_cast<frmMain *>(widget))
-            found.append(window);
-    return found;
-}
 
 // Types `text` into `box` one character at a time, as the keyboard would.
 void type(QWidget *box, const QString &text)
@@ -95,7 +87,7 @@ void FrmInputNameTest::init()
 void FrmInputNameTest::cleanup()
 {
     delete m_window;
-    qDeleteAll(mainWindows());
+    qDeleteAll(topLevels<frmMain>());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(QDir().entryList({QStringLiteral("*.npd")}).isEmpty());
 }
@@ -159,8 +151,8 @@ void FrmInputNameTest::enterStartsExactlyOneGame()
     QFETCH(int, key);
     type(text(), QStringLiteral("もも"));
     QTest::keyClick(text(), Qt::Key(key));
-    QCOMPARE(mainWindows().size(), 1);
-    QVERIFY(mainWindows().front()->isVisible());
+    QCOMPARE(topLevels<frmMain>().size(), 1);
+    QVERIFY(topLevels<frmMain>().front()->isVisible());
     QCOMPARE(m_state.petName, QStringLiteral("もも"));
     QVERIFY(m_platform.notices.isEmpty());
     QCOMPARE(m_platform.beeps, 0);
@@ -183,8 +175,8 @@ void FrmInputNameTest::okStartsTheGameWithTheName()
 {
     type(text(), QStringLiteral("ぬぺる"));
     button("Command1")->click();
-    QCOMPARE(mainWindows().size(), 1);
-    frmMain *main = mainWindows().front();
+    QCOMPARE(topLevels<frmMain>().size(), 1);
+    frmMain *main = topLevels<frmMain>().front();
     QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("ぬぺる"));
     QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label14"))->text(), QStringLiteral("10000円"));
     QCOMPARE(m_state.satiety.value(), qint16(200));
@@ -193,7 +185,7 @@ void FrmInputNameTest::okStartsTheGameWithTheName()
 void FrmInputNameTest::emptyNameStartsAGame()
 {
     button("Command1")->click();
-    QCOMPARE(mainWindows().size(), 1);
+    QCOMPARE(topLevels<frmMain>().size(), 1);
     QVERIFY(m_platform.notices.isEmpty());
     QVERIFY(m_state.petName.isEmpty());
 }
@@ -220,7 +212,7 @@ void FrmInputNameTest::unsuitableNameIsRefusedWithTheMessage()
     QCOMPARE(notice.title, QStringLiteral("NUPEL for Win95"));
     QCOMPARE(notice.buttons, NoticeButtons::Ok);
     QCOMPARE(notice.icon, NoticeIcon::None);
-    QVERIFY(mainWindows().isEmpty());
+    QVERIFY(topLevels<frmMain>().isEmpty());
     QVERIFY(m_window->isVisible());
     QCOMPARE(text()->text(), name);
     QVERIFY(m_state.petName.isEmpty());
@@ -231,13 +223,13 @@ void FrmInputNameTest::cancelledLoadLeavesTheWindowUsable()
     button("Command2")->click();
     QCOMPARE(m_platform.fileDialogs,
              QStringList{QStringLiteral("セーブデータを開く|NupelW Save Data|*.npw")});
-    QVERIFY(mainWindows().isEmpty());
+    QVERIFY(topLevels<frmMain>().isEmpty());
     QVERIFY(m_window->isVisible());
     QVERIFY(m_platform.notices.isEmpty());
 
     type(text(), QStringLiteral("もも"));
     button("Command1")->click();
-    QCOMPARE(mainWindows().size(), 1);
+    QCOMPARE(topLevels<frmMain>().size(), 1);
 }
 
 void FrmInputNameTest::loadStartsTheSavedGame()
@@ -258,8 +250,8 @@ void FrmInputNameTest::loadStartsTheSavedGame()
     const QString folderBefore = QDir::currentPath();
     m_platform.chosenFiles = QStringList{path};
     button("Command2")->click();
-    QCOMPARE(mainWindows().size(), 1);
-    frmMain *main = mainWindows().front();
+    QCOMPARE(topLevels<frmMain>().size(), 1);
+    frmMain *main = topLevels<frmMain>().front();
     QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("たま"));
     QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Tamagon"));
     QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label14"))->text(), QStringLiteral("60000円"));
@@ -280,7 +272,7 @@ void FrmInputNameTest::failedLoadLeavesWindowAndFile()
 
     m_platform.chosenFiles = QStringList{path};
     button("Command2")->click();
-    QVERIFY(mainWindows().isEmpty());
+    QVERIFY(topLevels<frmMain>().isEmpty());
     QVERIFY(m_window->isVisible());
     QVERIFY(QFile::exists(path));
     QVERIFY(m_platform.notices.isEmpty());

@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 #include "ui/frmInputName.h"
 #include "ui/frmOpening.h"
+#include "support/modal.h"
 #include "ui/look.h"
 
 #include <QPointer>
@@ -14,15 +15,6 @@ using namespace nupel;
 using namespace nupel::test;
 
 namespace {
-
-QList<frmInputName *> nameEntries()
-{
-    QList<frmInputName *> found;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *window = qobject_cast<frmInputName *>(widget))
-            found.append(window);
-    return found;
-}
 
 // Which title picture the window shows: 1, 2, 3, or 0 for none of them.
 int shownTitle(const frmOpening &window)
@@ -80,7 +72,7 @@ void FrmOpeningTest::init()
 void FrmOpeningTest::cleanup()
 {
     delete m_window;
-    qDeleteAll(nameEntries());
+    qDeleteAll(topLevels<frmInputName>());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -158,7 +150,7 @@ void FrmOpeningTest::pushToStartOpensNameEntryAndUnloadsTheOpening()
     m_window->Form_Load();
     m_window->show();
     QTest::keyClick(m_window, Qt::Key_Return);
-    const QList<frmInputName *> opened = nameEntries();
+    const QList<frmInputName *> opened = topLevels<frmInputName>();
     QCOMPARE(opened.size(), 1);
     QVERIFY(opened.front()->isVisible());
     QVERIFY(!opened.front()->isModal());

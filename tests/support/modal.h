@@ -21,4 +21,15 @@ inline void whenModalOpens(std::function<void(QWidget *)> act, int turnsLeft = 1
     });
 }
 
+// The top-level windows of type T that exist now.
+template <typename T>
+QList<T *> topLevels()
+{
+    QList<T *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<T *>(widget))
+            found.append(window);
+    return found;
+}
+
 } // namespace nupel::test
