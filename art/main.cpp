@@ -1,6 +1,8 @@
 // nupel-art draws every picture the game loads and writes them into one
-// directory, or draws a contact sheet of them for review.
+// directory, draws a contact sheet of them for review, or draws the
+// application icon at every size the desktop asks for.
 
+#include "app_icon.h"
 #include "catalog.h"
 #include "sheet.h"
 
@@ -20,7 +22,8 @@ QTextStream& err()
 int usage()
 {
     err() << "usage: nupel-art OUTPUT_DIR\n"
-             "       nupel-art --sheet OUT.png [PICTURE...]\n";
+             "       nupel-art --sheet OUT.png [PICTURE...]\n"
+             "       nupel-art --app-icon THEME_DIR NAME\n";
     return 2;
 }
 
@@ -74,6 +77,14 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() >= 2 && args.first() == QLatin1String("--sheet")) {
         const QString problem = art::writeContactSheet(args.at(1), args.mid(2));
+        if (!problem.isEmpty()) {
+            err() << "nupel-art: " << problem << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    if (args.size() == 3 && args.first() == QLatin1String("--app-icon")) {
+        const QString problem = art::writeAppIcons(args.at(1), args.at(2));
         if (!problem.isEmpty()) {
             err() << "nupel-art: " << problem << '\n';
             return 1;

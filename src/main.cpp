@@ -1,22 +1,23 @@
 #include "core/pet_state.h"
 #include "core/random_source.h"
+#include "ui/desktop.h"
 #include "ui/frmOpening.h"
 #include "ui/look.h"
 #include "ui/qt_platform.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Pictures and game files are addressed by bare name beside the program.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    nupel::joinDesktop();
     nupel::installGameLook();
 
     nupel::PetState state;
     nupel::ClockRandom random;
     nupel::QtPlatform platform;
+    // Game files are addressed by bare name in the working folder.
+    nupel::settleGameFolders(platform);
 
     // The windows end the program themselves; a window hidden while the quit
     // dialog is up must not end it.

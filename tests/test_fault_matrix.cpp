@@ -16,6 +16,7 @@
 #include "life/pet_types.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
+#include "support/read_only_folder.h"
 #include "ui/Form10.h"
 #include "ui/frmDie.h"
 #include "ui/frmEnding.h"
@@ -31,7 +32,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -189,43 +189,6 @@ public:
 private:
     QString m_previous;
     QTemporaryDir m_folder;
-};
-
-// While it lasts, the working folder refuses new files, even to root.
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(const QString &path) : m_path(path)
-    {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-                                        | QFile::ReadOther | QFile::ExeOther);
-        if (::geteuid() == 0) {
-            constexpr uid_t nobody = 65534;
-            ::setfsgid(nobody);
-            ::setfsuid(nobody);
-        }
-    }
-    ~ReadOnlyFolder()
-    {
-        if (::geteuid() == 0) {
-            ::setfsuid(0);
-            ::setfsgid(0);
-        }
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                          | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    }
-
-    // Whether a new file really cannot be made there.
-    bool holds() const
-    {
-        QFile probe(m_path + QStringLiteral("/probe"));
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return true;
-        probe.remove();
-        return false;
-    }
-
-private:
-    QString m_path;
 };
 
 // While it lasts, no file of the process grows beyond `bytes`: a write that

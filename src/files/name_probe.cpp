@@ -1,5 +1,6 @@
 #include "files/name_probe.h"
 
+#include "files/game_folders.h"
 #include "files/record.h"
 
 #include <QFile>
@@ -38,7 +39,12 @@ bool nameIsUsable(const QString &name)
     // below is always the one made here.
     if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         const QFileInfo standing(path);
-        return standing.exists() || standing.isSymLink();
+        if (standing.exists() || standing.isSymLink())
+            return true;
+        // A working folder that takes no file at all cannot judge a name: the
+        // characters alone decide, so the game can still be played, and its
+        // saves say why they fail.
+        return folderRefusesFiles(QStringLiteral(".")) != 0;
     }
     probe.close();
     return probe.remove();

@@ -23,6 +23,7 @@ QString probeFileName(const QString &name);
 // The name test: the characters are allowed and the probe file can be created
 // in the working directory and deleted again. A file already standing under
 // the probe name shows that the name makes a file name; it is left untouched.
+// In a working folder that takes no file at all the characters alone decide.
 bool nameIsUsable(const QString &name);
 
 } // namespace nupel

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QDir>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -119,7 +120,11 @@ QPixmap PictureFiles::load(const QString &fileName)
     // Read here rather than by QPixmap::load, which would also keep every
     // picture in Qt's own cache after the window that showed it has gone: the
     // title pictures, for one, are never shown again once the game starts.
-    QImage image = QImageReader(fileName).read();
+    // Installed, the pictures lie apart from the working folder.
+    const QString path = QDir::searchPaths(pictureSearchPrefix).isEmpty()
+                             ? fileName
+                             : pictureSearchPrefix + QLatin1Char(':') + fileName;
+    QImage image = QImageReader(path).read();
     if (image.isNull()) {
         m_failed.insert(fileName);
         std::fprintf(stderr, "nupel: cannot read the picture %s\n", qPrintable(fileName));

@@ -64,8 +64,12 @@ private:
     bool m_pressed = false;
 };
 
-// Pictures read from the working directory by bare file name, each decoded
-// once. A file that cannot be read gives a null pixmap and one warning.
+// The search path under which the program names its picture folder.
+inline const QString pictureSearchPrefix = QStringLiteral("pictures");
+
+// Pictures read by bare file name from the picture folder, or from the working
+// directory when none is named, each decoded once. A file that cannot be read
+// gives a null pixmap and one warning.
 class PictureFiles {
 public:
     QPixmap load(const QString &fileName);

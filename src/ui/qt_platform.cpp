@@ -1,6 +1,7 @@
 #include "ui/qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -40,8 +41,9 @@ void QtPlatform::beep()
 QString QtPlatform::openFileDialog(const QString &title, const QString &filterName,
                                    const QString &pattern)
 {
-    // The dialog may browse anywhere; the working directory stays where it is.
-    return QFileDialog::getOpenFileName(nullptr, title, QString(),
+    // The dialog opens in the working folder, where the saves are, and may
+    // browse anywhere; the working directory stays where it is.
+    return QFileDialog::getOpenFileName(nullptr, title, QDir::currentPath(),
                                         filterName + QStringLiteral(" (") + pattern
                                             + QStringLiteral(")"));
 }
