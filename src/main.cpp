@@ -1,8 +1,10 @@
 #include "core/pet_state.h"
 #include "core/random_source.h"
+#include "files/session_end.h"
 #include "ui/frmOpening.h"
 #include "ui/look.h"
 #include "ui/qt_platform.h"
+#include "ui/termination_requests.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +19,11 @@ int main(int argc, char *argv[])
     nupel::PetState state;
     nupel::ClockRandom random;
     nupel::QtPlatform platform;
+
+    // Logging out, shutting down or a polite kill keeps a living pet.
+    nupel::TerminationRequests terminationRequests;
+    QObject::connect(&terminationRequests, &nupel::TerminationRequests::requested,
+                     [&] { nupel::answerTerminationRequest(state, random, platform); });
 
     // The windows end the program themselves; a window hidden while the quit
     // dialog is up must not end it.
