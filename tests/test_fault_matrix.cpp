@@ -1,6 +1,7 @@
 // What the game does when its files let it down, each case played end to end
 // through the real windows from the opening screen: a folder that refuses the
-// save, a disk that fills part-way through a save, every picture missing in
+// save, a disk that fills part-way through a save (from the quit dialog and
+// at a termination request from the desktop), every picture missing in
 // turn, damaged save files, a score file that cannot be written, and names
 // that no file may carry.
 //
@@ -13,6 +14,7 @@
 
 #include "files/record.h"
 #include "files/save_file.h"
+#include "files/session_end.h"
 #include "life/pet_types.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
@@ -23,6 +25,7 @@
 #include "ui/frmMain.h"
 #include "ui/frmOpening.h"
 #include "ui/look.h"
+#include "ui/termination_requests.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -300,6 +303,8 @@ private slots:
 
     void failedSaveKeepsGameAndOlderSave_data();
     void failedSaveKeepsGameAndOlderSave();
+    void failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave_data();
+    void failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave();
     void gamePlaysWithAnyOnePictureMissing_data();
     void gamePlaysWithAnyOnePictureMissing();
     void damagedSaveFileIsRefusedAndLeftAlone_data();
@@ -388,6 +393,52 @@ void FaultMatrixTest::failedSaveKeepsGameAndOlderSave()
     loaded.setNewGameValues();
     QVERIFY(loadSaveFile(QStringLiteral("pochi.npw"), loaded));
     QCOMPARE(savedFields(loaded), playing);
+}
+
+void FaultMatrixTest::failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder;
+    QTest::newRow("disk full part-way through") << Fault::DiskFull;
+}
+
+// At logout nobody can be asked: a save that fails must say so on the way
+// out, with a failure status, and must not cost the older save.
+void FaultMatrixTest::failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave()
+{
+    QFETCH(Fault, fault);
+    GameRun run;
+    frmMain *window = run.startNewGame(QStringLiteral("pochi"));
+    QVERIFY(window);
+    GameRun::timerEvents(window, 35);
+    PetState older = run.state;
+    older.money = 777;
+    const QByteArray olderSave = *formatSaveRecord(older, 42);
+    writeFile(QStringLiteral("pochi.npw"), olderSave);
+
+    TerminationRequests requests;
+    connect(&requests, &TerminationRequests::requested, this,
+            [&] { answerTerminationRequest(run.state, run.random, run.platform); });
+    bool faultHeld = true;
+    {
+        std::optional<ReadOnlyFolder> readOnly;
+        std::optional<DiskFull> diskFull;
+        if (fault == Fault::ReadOnlyFolder) {
+            readOnly.emplace(run.path());
+            faultHeld = readOnly->holds();
+        } else {
+            diskFull.emplace(bytesBeforeTheDiskFills);
+        }
+        std::raise(SIGTERM);
+        QTRY_COMPARE(run.platform.ended, 1);
+    }
+    QVERIFY2(faultHeld, "the folder could still be written");
+
+    QCOMPARE(run.platform.failures.size(), 1);
+    QVERIFY2(run.platform.failures[0].contains(QStringLiteral("pochi.npw")), qPrintable(run.platform.failures[0]));
+    QCOMPARE(run.platform.notices.size(), 0);
+    QCOMPARE(fileBytes(QStringLiteral("pochi.npw")), olderSave);
+    QCOMPARE(run.gameFiles(), QStringList{QStringLiteral("pochi.npw")});
 }
 
 void FaultMatrixTest::gamePlaysWithAnyOnePictureMissing_data()
