@@ -178,6 +178,15 @@ public:
         return shownWindow<frmMain>();
     }
 
+    // A new pet named pochi, played for three and a half seconds.
+    frmMain *playPochi()
+    {
+        frmMain *window = startNewGame(QStringLiteral("pochi"));
+        if (window)
+            timerEvents(window, 35);
+        return window;
+    }
+
     // Timer events of the main window, as its timer would deliver them.
     static void timerEvents(frmMain *window, int count)
     {
@@ -258,6 +267,37 @@ enum class Fault { ReadOnlyFolder, DiskFull };
 // Room for a few bytes of a record, never a whole one.
 constexpr rlim_t bytesBeforeTheDiskFills = 12;
 
+// While it lasts, the run's folder refuses what is written to it: it is
+// read-only, or the disk fills after `bytesLeft` more bytes of a file.
+class FolderFault {
+public:
+    FolderFault(Fault fault, const QString &folder, rlim_t bytesLeft = bytesBeforeTheDiskFills)
+    {
+        if (fault == Fault::ReadOnlyFolder)
+            m_readOnly.emplace(folder);
+        else
+            m_diskFull.emplace(bytesLeft);
+    }
+
+    // Whether the fault really holds.
+    bool holds() const { return !m_readOnly || m_readOnly->holds(); }
+
+private:
+    std::optional<ReadOnlyFolder> m_readOnly;
+    std::optional<DiskFull> m_diskFull;
+};
+
+// Writes an older save of a pet named like `state`'s, with other money, and
+// returns its bytes.
+QByteArray layOlderSave(const PetState &state)
+{
+    PetState older = state;
+    older.money = 777;
+    const QByteArray bytes = *formatSaveRecord(older, 42);
+    writeFile(saveFileName(state.petName), bytes);
+    return bytes;
+}
+
 // Captures what the program writes to its standard error while it lasts.
 class StderrCapture {
 public:
@@ -296,6 +336,14 @@ private:
 
 Q_DECLARE_METATYPE(Fault)
 
+// Each fault as a row of a test.
+static void addFaultRows()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder;
+    QTest::newRow("disk full part-way through") << Fault::DiskFull;
+}
+
 class FaultMatrixTest : public QObject {
     Q_OBJECT
 private slots:
@@ -325,38 +373,26 @@ void FaultMatrixTest::initTestCase()
 
 void FaultMatrixTest::failedSaveKeepsGameAndOlderSave_data()
 {
-    QTest::addColumn<Fault>("fault");
-    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder;
-    QTest::newRow("disk full part-way through") << Fault::DiskFull;
+    addFaultRows();
 }
 
 void FaultMatrixTest::failedSaveKeepsGameAndOlderSave()
 {
     QFETCH(Fault, fault);
     GameRun run;
-    frmMain *window = run.startNewGame(QStringLiteral("pochi"));
+    frmMain *window = run.playPochi();
     QVERIFY(window);
-    GameRun::timerEvents(window, 35);
 
     // An older save of a pet of the same name lies in the folder.
-    PetState older = run.state;
-    older.money = 777;
-    const QByteArray olderSave = *formatSaveRecord(older, 42);
-    writeFile(QStringLiteral("pochi.npw"), olderSave);
+    const QByteArray olderSave = layOlderSave(run.state);
     const QByteArray before = savedFields(run.state);
 
     bool faultHeld = true;
     QString noticeWhileOpen;
     whenModalOpens([&](QWidget *dialog) {
         {
-            std::optional<ReadOnlyFolder> readOnly;
-            std::optional<DiskFull> diskFull;
-            if (fault == Fault::ReadOnlyFolder) {
-                readOnly.emplace(run.path());
-                faultHeld = readOnly->holds();
-            } else {
-                diskFull.emplace(bytesBeforeTheDiskFills);
-            }
+            const FolderFault folderFault(fault, run.path());
+            faultHeld = folderFault.holds();
             buttonOf(dialog, "Command1")->click();  // "Ｓａｖｅ"
         }
         // The save failed: the dialog is still there to go back to the game.
@@ -397,9 +433,7 @@ void FaultMatrixTest::failedSaveKeepsGameAndOlderSave()
 
 void FaultMatrixTest::failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave_data()
 {
-    QTest::addColumn<Fault>("fault");
-    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder;
-    QTest::newRow("disk full part-way through") << Fault::DiskFull;
+    addFaultRows();
 }
 
 // At logout nobody can be asked: a save that fails must say so on the way
@@ -408,27 +442,17 @@ void FaultMatrixTest::failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave()
 {
     QFETCH(Fault, fault);
     GameRun run;
-    frmMain *window = run.startNewGame(QStringLiteral("pochi"));
+    frmMain *window = run.playPochi();
     QVERIFY(window);
-    GameRun::timerEvents(window, 35);
-    PetState older = run.state;
-    older.money = 777;
-    const QByteArray olderSave = *formatSaveRecord(older, 42);
-    writeFile(QStringLiteral("pochi.npw"), olderSave);
+    const QByteArray olderSave = layOlderSave(run.state);
 
     TerminationRequests requests;
     connect(&requests, &TerminationRequests::requested, this,
             [&] { answerTerminationRequest(run.state, run.random, run.platform); });
     bool faultHeld = true;
     {
-        std::optional<ReadOnlyFolder> readOnly;
-        std::optional<DiskFull> diskFull;
-        if (fault == Fault::ReadOnlyFolder) {
-            readOnly.emplace(run.path());
-            faultHeld = readOnly->holds();
-        } else {
-            diskFull.emplace(bytesBeforeTheDiskFills);
-        }
+        const FolderFault folderFault(fault, run.path());
+        faultHeld = folderFault.holds();
         std::raise(SIGTERM);
         QTRY_COMPARE(run.platform.ended, 1);
     }
@@ -553,9 +577,7 @@ void FaultMatrixTest::damagedSaveFileIsRefusedAndLeftAlone()
 
 void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept_data()
 {
-    QTest::addColumn<Fault>("fault");
-    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder;
-    QTest::newRow("disk full part-way through") << Fault::DiskFull;
+    addFaultRows();
 }
 
 void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept()
@@ -576,17 +598,12 @@ void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept()
     run.platform.answers = {NoticeAnswer::Yes};
     bool faultHeld = true;
     {
-        std::optional<ReadOnlyFolder> readOnly;
-        std::optional<DiskFull> diskFull;
-        if (fault == Fault::ReadOnlyFolder) {
-            // Appending to a file that exists makes no new file: the file
-            // itself refuses to be written too.
+        // Appending to a file that exists makes no new file: the file itself
+        // refuses to be written too.
+        if (fault == Fault::ReadOnlyFolder)
             QFile::setPermissions(QStringLiteral("pochi.nps"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-            readOnly.emplace(run.path());
-            faultHeld = readOnly->holds();
-        } else {
-            diskFull.emplace(olderScores.size() + bytesBeforeTheDiskFills);
-        }
+        const FolderFault folderFault(fault, run.path(), olderScores.size() + bytesBeforeTheDiskFills);
+        faultHeld = folderFault.holds();
         buttonOf(grave, "Command1")->click();  // "埋葬"
     }
     QVERIFY2(faultHeld, "the folder could still be written");

@@ -47,6 +47,7 @@ private slots:
     void signalsComeAsOneRequestOnTheEventLoop();
     void requestSavesThePetWhileAModalWindowIsOpen_data();
     void requestSavesThePetWhileAModalWindowIsOpen();
+    void sessionManagersOrderToQuitIsARequest();
     void signalDuringAnAnswerDoesNotInterruptIt();
     void signalsGetTheirDefaultHandlingBack();
 
@@ -162,6 +163,25 @@ void TerminationSignalsTest::requestSavesThePetWhileAModalWindowIsOpen()
     QFile file(fileName);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), expected);
+}
+
+// The session manager's last word is an order to quit: left to the
+// application, it would end the run without a save.
+void TerminationSignalsTest::sessionManagersOrderToQuitIsARequest()
+{
+    TerminationRequests requests;
+    connect(&requests, &TerminationRequests::requested, this,
+            [&] { answerTerminationRequest(m_state, m_random, m_platform); });
+    m_random.script({fractionFor(requestKey, 10000)});
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    QCOMPARE(m_platform.ended, 1);
+    QCOMPARE(folderEntries(), QStringList{QStringLiteral("もも.npw")});
+
+    // A window's events are not taken for one.
+    QEvent windowQuit(QEvent::Quit);
+    QCoreApplication::sendEvent(m_window.get(), &windowQuit);
+    QCOMPARE(m_platform.ended, 1);
 }
 
 // Answering takes a while; a second signal meanwhile must not start a

@@ -60,6 +60,9 @@ TerminationRequests::TerminationRequests(QObject *parent) : QObject(parent)
         connect(m_notifier, &QSocketNotifier::activated, this, &TerminationRequests::readPipe);
         handleRequestSignals(onTerminationSignal);
     }
+    // The session manager's order to quit comes as a quit event; the game
+    // itself never asks to quit, it ends at once.
+    QCoreApplication::instance()->installEventFilter(this);
 #if QT_CONFIG(sessionmanager)
     // Called while the session manager waits; the answer ends the program
     // before it returns.
@@ -79,6 +82,14 @@ TerminationRequests::~TerminationRequests()
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
     pipeEnds[0] = pipeEnds[1] = -1;
+}
+
+bool TerminationRequests::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != QCoreApplication::instance() || event->type() != QEvent::Quit)
+        return false;
+    answer();
+    return true;
 }
 
 void TerminationRequests::readPipe()

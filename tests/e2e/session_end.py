@@ -14,6 +14,7 @@ the game ends with a failure status.
 Usage: session_end.py BIN_DIR   (the folder holding nupel and its pictures)
 """
 
+import ctypes
 import glob
 import os
 import pwd
@@ -159,9 +160,51 @@ class Desktop:
     def new_game(self, name):
         entry = self.name_entry()
         self.click(entry, NAME_BOX)
-        self.xdotool("type", "--delay", "40", name)
+        self.type_text(name)
         self.xdotool("key", "Return")
         return self.wait_window("Nupel")
+
+    def type_text(self, text):
+        """Types text; characters beyond ASCII by the keys lend_keys gave them."""
+        for c in text:
+            if c.isascii():
+                self.xdotool("type", c)
+            else:
+                self.xdotool("key", "U%04X" % ord(c))
+
+    def lend_keys(self, characters):
+        """Puts the characters on unused keys of the keyboard for good. Left
+        to itself, xdotool lends a key for each keystroke and takes it back at
+        once, and the game may look the key up after it was taken back: the
+        character is lost."""
+        x11 = ctypes.CDLL("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+        x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int,
+                                            ctypes.POINTER(ctypes.c_int)]
+        x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                               ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
+        for name in ("XDisplayKeycodes", "XSync", "XCloseDisplay", "XFree"):
+            getattr(x11, name).argtypes = None
+        display = x11.XOpenDisplay(self.env["DISPLAY"].encode())
+        if not display:
+            raise Failure("cannot open the display to lend keys")
+        first, last, per_key = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
+        x11.XDisplayKeycodes(ctypes.c_void_p(display), ctypes.byref(first), ctypes.byref(last))
+        count = last.value - first.value + 1
+        symbols = x11.XGetKeyboardMapping(display, first.value, count, ctypes.byref(per_key))
+        free = [first.value + k for k in range(count)
+                if not any(symbols[k * per_key.value + j] for j in range(per_key.value))]
+        x11.XFree(symbols)
+        characters = sorted(set(characters))
+        if len(free) < len(characters):
+            raise Failure("no free keys for %s" % "".join(characters))
+        for keycode, c in zip(free, characters):
+            keysym = (ctypes.c_ulong * 1)(0x1000000 + ord(c))
+            x11.XChangeKeyboardMapping(display, keycode, 1, keysym, 1)
+        x11.XSync(ctypes.c_void_p(display), 0)
+        x11.XCloseDisplay(ctypes.c_void_p(display))
 
     def load_game(self, path):
         entry = self.name_entry()
@@ -332,7 +375,7 @@ def nothing_to_keep(desktop, number, where):
     else:
         entry = desktop.name_entry()
         desktop.click(entry, NAME_BOX)
-        desktop.xdotool("type", "--delay", "40", "tama")
+        desktop.type_text("tama")
     time.sleep(0.5)
     status = desktop.request_end(number)
     if status != 0 or desktop.game_files():
@@ -384,6 +427,7 @@ def main():
             sys.exit("e2e: %s is missing (bash scripts/setup installs it)" % tool)
     desktop = Desktop(os.path.realpath(sys.argv[1]))
     try:
+        desktop.lend_keys("もも")
         momo = pet_survives(desktop, signal.SIGTERM, "もも")
         pochi = pet_survives(desktop, signal.SIGHUP, "pochi")
         # The pixels tell pets apart: another name shows otherwise, the same
