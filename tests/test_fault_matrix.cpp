@@ -1,6 +1,7 @@
 // What the game does when its files let it down, each case played end to end
 // through the real windows from the opening screen: a folder that refuses the
-// save, a disk that fills part-way through a save, every picture missing in
+// save, a disk that fills part-way through a save (from the quit dialog and
+// at a termination request from the desktop), every picture missing in
 // turn, damaged save files, a score file that cannot be written, and names
 // that no file may carry.
 //
@@ -13,6 +14,7 @@
 
 #include "files/record.h"
 #include "files/save_file.h"
+#include "files/session_end.h"
 #include "life/pet_types.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
@@ -24,6 +26,7 @@
 #include "ui/frmMain.h"
 #include "ui/frmOpening.h"
 #include "ui/look.h"
+#include "ui/termination_requests.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -175,6 +178,15 @@ public:
         return shownWindow<frmMain>();
     }
 
+    // A new pet named pochi, played for three and a half seconds.
+    frmMain *playPochi()
+    {
+        frmMain *window = startNewGame(QStringLiteral("pochi"));
+        if (window)
+            timerEvents(window, 35);
+        return window;
+    }
+
     // Timer events of the main window, as its timer would deliver them.
     static void timerEvents(frmMain *window, int count)
     {
@@ -218,6 +230,37 @@ enum class Fault { ReadOnlyFolder, DiskFull };
 // Room for a few bytes of a record, never a whole one.
 constexpr rlim_t bytesBeforeTheDiskFills = 12;
 
+// While it lasts, the run's folder refuses what is written to it: it is
+// read-only, or the disk fills after `bytesLeft` more bytes of a file.
+class FolderFault {
+public:
+    FolderFault(Fault fault, const QString &folder, rlim_t bytesLeft = bytesBeforeTheDiskFills)
+    {
+        if (fault == Fault::ReadOnlyFolder)
+            m_readOnly.emplace(folder);
+        else
+            m_diskFull.emplace(bytesLeft);
+    }
+
+    // Whether the fault really holds.
+    bool holds() const { return !m_readOnly || m_readOnly->holds(); }
+
+private:
+    std::optional<ReadOnlyFolder> m_readOnly;
+    std::optional<DiskFull> m_diskFull;
+};
+
+// Writes an older save of a pet named like `state`'s, with other money, and
+// returns its bytes.
+QByteArray layOlderSave(const PetState &state)
+{
+    PetState older = state;
+    older.money = 777;
+    const QByteArray bytes = *formatSaveRecord(older, 42);
+    writeFile(saveFileName(state.petName), bytes);
+    return bytes;
+}
+
 // Captures what the program writes to its standard error while it lasts.
 class StderrCapture {
 public:
@@ -256,6 +299,14 @@ private:
 
 Q_DECLARE_METATYPE(Fault)
 
+// Each fault as a row of a test.
+static void addFaultRows()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder;
+    QTest::newRow("disk full part-way through") << Fault::DiskFull;
+}
+
 class FaultMatrixTest : public QObject {
     Q_OBJECT
 private slots:
@@ -263,6 +314,8 @@ private slots:
 
     void failedSaveKeepsGameAndOlderSave_data();
     void failedSaveKeepsGameAndOlderSave();
+    void failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave_data();
+    void failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave();
     void gamePlaysWithAnyOnePictureMissing_data();
     void gamePlaysWithAnyOnePictureMissing();
     void damagedSaveFileIsRefusedAndLeftAlone_data();
@@ -283,38 +336,26 @@ void FaultMatrixTest::initTestCase()
 
 void FaultMatrixTest::failedSaveKeepsGameAndOlderSave_data()
 {
-    QTest::addColumn<Fault>("fault");
-    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder;
-    QTest::newRow("disk full part-way through") << Fault::DiskFull;
+    addFaultRows();
 }
 
 void FaultMatrixTest::failedSaveKeepsGameAndOlderSave()
 {
     QFETCH(Fault, fault);
     GameRun run;
-    frmMain *window = run.startNewGame(QStringLiteral("pochi"));
+    frmMain *window = run.playPochi();
     QVERIFY(window);
-    GameRun::timerEvents(window, 35);
 
     // An older save of a pet of the same name lies in the folder.
-    PetState older = run.state;
-    older.money = 777;
-    const QByteArray olderSave = *formatSaveRecord(older, 42);
-    writeFile(QStringLiteral("pochi.npw"), olderSave);
+    const QByteArray olderSave = layOlderSave(run.state);
     const QByteArray before = savedFields(run.state);
 
     bool faultHeld = true;
     QString noticeWhileOpen;
     whenModalOpens([&](QWidget *dialog) {
         {
-            std::optional<ReadOnlyFolder> readOnly;
-            std::optional<DiskFull> diskFull;
-            if (fault == Fault::ReadOnlyFolder) {
-                readOnly.emplace(run.path());
-                faultHeld = readOnly->holds();
-            } else {
-                diskFull.emplace(bytesBeforeTheDiskFills);
-            }
+            const FolderFault folderFault(fault, run.path());
+            faultHeld = folderFault.holds();
             buttonOf(dialog, "Command1")->click();  // "Ｓａｖｅ"
         }
         // The save failed: the dialog is still there to go back to the game.
@@ -351,6 +392,40 @@ void FaultMatrixTest::failedSaveKeepsGameAndOlderSave()
     loaded.setNewGameValues();
     QVERIFY(loadSaveFile(QStringLiteral("pochi.npw"), loaded));
     QCOMPARE(savedFields(loaded), playing);
+}
+
+void FaultMatrixTest::failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave_data()
+{
+    addFaultRows();
+}
+
+// At logout nobody can be asked: a save that fails must say so on the way
+// out, with a failure status, and must not cost the older save.
+void FaultMatrixTest::failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave()
+{
+    QFETCH(Fault, fault);
+    GameRun run;
+    frmMain *window = run.playPochi();
+    QVERIFY(window);
+    const QByteArray olderSave = layOlderSave(run.state);
+
+    TerminationRequests requests;
+    connect(&requests, &TerminationRequests::requested, this,
+            [&] { answerTerminationRequest(run.state, run.random, run.platform); });
+    bool faultHeld = true;
+    {
+        const FolderFault folderFault(fault, run.path());
+        faultHeld = folderFault.holds();
+        std::raise(SIGTERM);
+        QTRY_COMPARE(run.platform.ended, 1);
+    }
+    QVERIFY2(faultHeld, "the folder could still be written");
+
+    QCOMPARE(run.platform.failures.size(), 1);
+    QVERIFY2(run.platform.failures[0].contains(QStringLiteral("pochi.npw")), qPrintable(run.platform.failures[0]));
+    QCOMPARE(run.platform.notices.size(), 0);
+    QCOMPARE(fileBytes(QStringLiteral("pochi.npw")), olderSave);
+    QCOMPARE(run.gameFiles(), QStringList{QStringLiteral("pochi.npw")});
 }
 
 void FaultMatrixTest::gamePlaysWithAnyOnePictureMissing_data()
@@ -465,9 +540,7 @@ void FaultMatrixTest::damagedSaveFileIsRefusedAndLeftAlone()
 
 void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept_data()
 {
-    QTest::addColumn<Fault>("fault");
-    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder;
-    QTest::newRow("disk full part-way through") << Fault::DiskFull;
+    addFaultRows();
 }
 
 void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept()
@@ -488,17 +561,12 @@ void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept()
     run.platform.answers = {NoticeAnswer::Yes};
     bool faultHeld = true;
     {
-        std::optional<ReadOnlyFolder> readOnly;
-        std::optional<DiskFull> diskFull;
-        if (fault == Fault::ReadOnlyFolder) {
-            // Appending to a file that exists makes no new file: the file
-            // itself refuses to be written too.
+        // Appending to a file that exists makes no new file: the file itself
+        // refuses to be written too.
+        if (fault == Fault::ReadOnlyFolder)
             QFile::setPermissions(QStringLiteral("pochi.nps"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-            readOnly.emplace(run.path());
-            faultHeld = readOnly->holds();
-        } else {
-            diskFull.emplace(olderScores.size() + bytesBeforeTheDiskFills);
-        }
+        const FolderFault folderFault(fault, run.path(), olderScores.size() + bytesBeforeTheDiskFills);
+        faultHeld = folderFault.holds();
         buttonOf(grave, "Command1")->click();  // "埋葬"
     }
     QVERIFY2(faultHeld, "the folder could still be written");

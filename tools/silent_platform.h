@@ -18,6 +18,7 @@ public:
     void beep() override {}
     QString openFileDialog(const QString &, const QString &, const QString &) override { return {}; }
     void endProgram() override {}
+    void endProgramFailing(const QString &) override {}
 
     int notices = 0;
 };

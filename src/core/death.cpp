@@ -60,6 +60,8 @@ void handleDeath(PetState &state, MainView &view)
     // Suspended first, so no timer event can find a second death while the
     // death screen comes up.
     state.suspended = 1;
+    // A dead pet is never saved, whatever ends the program from here on.
+    state.petLives = false;
     state.deathCause = deathCauseLabel(state.deathCause);
     view.hideWindow();
     view.openDeathScreen();

@@ -8,6 +8,7 @@ void mainWindowLoad(PetState &state, MainView &view)
 {
     view.showRoomPicture(1);
     view.showWindow();
+    state.petLives = true;
     state.walkCount = 0;
     view.setCaption(MainLabel::Label1, state.petName);
     view.setCaption(MainLabel::Label3, state.petType);

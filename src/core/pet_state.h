@@ -44,6 +44,9 @@ struct PetState {
     Cell suspended;
     Cell skipLifespanCheck;
     Cell hatchPending;
+    // Whether a living pet is in play: set when the main window loads and when
+    // a hatchling is raised, cleared when a death is found. Not saved.
+    bool petLives = false;
 
     // Display state of the main window
     Cell walkCount;

@@ -26,6 +26,9 @@ public:
                                    const QString &pattern) = 0;
     // Ends the program at once. A fake may return: callers return right after.
     virtual void endProgram() = 0;
+    // Ends the program at once with a failure status, after `reason` has gone
+    // to standard error. A fake may return: callers return right after.
+    virtual void endProgramFailing(const QString &reason) = 0;
 };
 
 } // namespace nupel

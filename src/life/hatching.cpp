@@ -41,6 +41,7 @@ void raiseHatchling(PetState &state)
     state.petType = QStringLiteral("Normal");
     state.eggTimer = 0;
     state.suspended = 0;
+    state.petLives = true;
     state.generation = state.generation + 1;
 }
 

@@ -56,4 +56,11 @@ void QtPlatform::endProgram()
     std::_Exit(0);
 }
 
+void QtPlatform::endProgramFailing(const QString &reason)
+{
+    std::fputs(reason.toLocal8Bit().append('\n').constData(), stderr);
+    std::fflush(nullptr);
+    std::_Exit(EXIT_FAILURE);
+}
+
 } // namespace nupel

@@ -16,6 +16,7 @@ public:
     QString openFileDialog(const QString &title, const QString &filterName,
                            const QString &pattern) override;
     [[noreturn]] void endProgram() override;
+    [[noreturn]] void endProgramFailing(const QString &reason) override;
 };
 
 } // namespace nupel

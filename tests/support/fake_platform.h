@@ -38,6 +38,11 @@ public:
         return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
     }
     void endProgram() override { ++ended; }
+    void endProgramFailing(const QString &reason) override
+    {
+        failures.append(reason);
+        ++ended;
+    }
 
     QList<Notice> notices;
     QList<NoticeAnswer> answers;  // for Yes/No questions, in order
@@ -45,7 +50,8 @@ public:
     QStringList fileDialogs;
     std::function<void(const Notice &)> onNotice;  // runs while a notice is "open"
     int beeps = 0;
-    int ended = 0;
+    int ended = 0;          // every end, failed ones included
+    QStringList failures;   // the reasons of the ends with a failure status
 };
 
 } // namespace nupel::test
