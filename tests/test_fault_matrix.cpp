@@ -297,6 +297,7 @@ class FaultMatrixTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanup();
 
     void failedSaveKeepsGameAndOlderSave_data();
     void failedSaveKeepsGameAndOlderSave();
@@ -316,6 +317,11 @@ void FaultMatrixTest::initTestCase()
 {
     installGameLook();
     QVERIFY2(pictureFiles(QDir::currentPath()).size() >= 20, "the tests run beside the game's pictures");
+}
+
+void FaultMatrixTest::cleanup()
+{
+    verifyCleanEnd();
 }
 
 void FaultMatrixTest::failedSaveKeepsGameAndOlderSave_data()

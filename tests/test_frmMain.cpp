@@ -41,7 +41,7 @@ void FrmMainTest::init()
 
 void FrmMainTest::cleanup()
 {
-    closeMainWindow();
+    closeMainWindow();    verifyCleanEnd(&m_random);
 }
 
 void FrmMainTest::windowHasCaptionAndClientSize()
