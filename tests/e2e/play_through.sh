@@ -178,15 +178,24 @@ opening_start=(168 275)
 name_box=(124 132) name_load=(312 128)
 ending_save=(64 70)
 
+# Starts the game and names a new pet $1; `main` is then its main window.
+new_pet() {
+  local opening entry
+  start_game
+  opening="$(wait_window "Let's play Nupel!!")"
+  click "$opening" "${opening_start[@]}"
+  entry="$(wait_window '名前の入力')"
+  click "$entry" "${name_box[@]}"
+  # Letters outside the keyboard's map are typed through a remapped key;
+  # the last one must arrive before Enter does.
+  xdotool type --delay 60 "$1"
+  sleep 0.5
+  xdotool key Return
+  main="$(wait_window 'Nupel')"
+}
+
 step "first run: a new pet"
-start_game
-opening="$(wait_window "Let's play Nupel!!")"
-click "$opening" "${opening_start[@]}"
-entry="$(wait_window '名前の入力')"
-click "$entry" "${name_box[@]}"
-xdotool type --delay 40 'pochi'
-xdotool key Return
-main="$(wait_window 'Nupel')"
+new_pet pochi
 step "main window shown"
 
 # Each care dialog opens from its button and closes with its cancel button.
@@ -253,15 +262,7 @@ read -r name2 money2 eggs2 age2 <<<"$(read_save "$game/pochi.npw")"
 step "the loaded game ran on with the saved pet: $name2, $money2 yen, $eggs2 eggs, age $age2"
 
 step "third run: a pet lives its life out in fast-forward"
-start_game
-opening="$(wait_window "Let's play Nupel!!")"
-click "$opening" "${opening_start[@]}"
-entry="$(wait_window '名前の入力')"
-click "$entry" "${name_box[@]}"
-xdotool type --delay 60 'たま'
-sleep 0.5
-xdotool key Return
-main="$(wait_window 'Nupel')"
+new_pet たま
 
 # Right after a laying the next notice is ten seconds away: the double-click
 # cannot be taken by a notice.
