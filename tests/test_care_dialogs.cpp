@@ -3,6 +3,7 @@
 // scroll bar.
 
 #include "support/main_window_fixture.h"
+#include "support/modal.h"
 #include "ui/frmBuyEgg.h"
 #include "ui/frmClean.h"
 #include "ui/frmGiveEsa.h"
@@ -109,6 +110,7 @@ void CareDialogsTest::init()
 void CareDialogsTest::cleanup()
 {
     closeMainWindow();
+    verifyCleanEnd(&m_random);
 }
 
 QPushButton *CareDialogsTest::mainButton(const QString &name) const
@@ -126,6 +128,9 @@ void CareDialogsTest::openAndAct(const QString &mainButtonName,
             return;
         acted = true;
         act(*dialog);
+        // A failed check inside must not leave the dialog waiting for a click.
+        if (QTest::currentTestFailed())
+            closeModalWindows();
     });
     QTest::mouseClick(mainButton(mainButtonName), Qt::LeftButton);
     QVERIFY2(acted, "no modal dialog was open");

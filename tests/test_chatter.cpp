@@ -14,6 +14,8 @@ class ChatterTest : public QObject {
 private slots:
     void lineFollowsTheDraws_data();
     void lineFollowsTheDraws();
+    void everyWordStandsAtItsIndex_data();
+    void everyWordStandsAtItsIndex();
     void wordListsHaveTheirSizes();
     void everySentenceIsDistinct();
     void manyClicksShowEveryWordAndSomeBabble();
@@ -56,6 +58,51 @@ void ChatterTest::lineFollowsTheDraws()
     QFETCH(QString, line);
     ScriptedRandom random(std::vector<double>(draws.begin(), draws.end()));
     QCOMPARE(chatterLine(random), line);
+    QCOMPARE(random.remaining(), std::size_t{0});
+}
+
+void ChatterTest::everyWordStandsAtItsIndex_data()
+{
+    QTest::addColumn<int>("part");  // 0 subject, 1 object, 2 predicate
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("word");
+    const QList<QStringList> lists{
+        {QStringLiteral("あんたは"), QStringLiteral("僕は"), QStringLiteral("あんたの友達は"),
+         QStringLiteral("僕の友達は"), QStringLiteral("日本人は"), QStringLiteral("アメリカ人は"),
+         QStringLiteral("Ｄは"), QStringLiteral("Ｖｅｘは"), QStringLiteral("ベルゼブブは"),
+         QStringLiteral("メフィスト・フェレスは"), QStringLiteral("開発者Ａは")},
+        {QStringLiteral("幸せ"), QStringLiteral("遊園地"), QStringLiteral("メリーゴーラウンド"),
+         QStringLiteral("アッパーカット"), QStringLiteral("御神酒"), QStringLiteral("眼鏡"),
+         QStringLiteral("悪魔"), QStringLiteral("木漏れ日"), QStringLiteral("中間試験"),
+         QStringLiteral("祝福")},
+        {QStringLiteral("だったのさ"), QStringLiteral("じゃないのか？"), QStringLiteral("が嫌いだね"),
+         QStringLiteral("をなげるのさ！"), QStringLiteral("をなくすぜ"), QStringLiteral("を壊すぞ！！"),
+         QStringLiteral("が大好きだ"), QStringLiteral("が好きかなぁ"), QStringLiteral("を愛している"),
+         QStringLiteral("が一生の宝だ！")}};
+    const char *const parts[] = {"subject", "object", "predicate"};
+    for (int part = 0; part < 3; ++part)
+        for (int index = 0; index < lists[part].size(); ++index)
+            QTest::addRow("%s %d", parts[part], index) << part << index << lists[part][index];
+}
+
+// Each word must come out for its own draw: a word misspelt, or two swapped,
+// changes what the pet says for that draw.
+void ChatterTest::everyWordStandsAtItsIndex()
+{
+    QFETCH(int, part);
+    QFETCH(int, index);
+    QFETCH(QString, word);
+    // The other two parts are held at their first words, "あんたは", "幸せ"
+    // and "だったのさ", so the line shows the word in its place.
+    const QString first[] = {QStringLiteral("あんたは"), QStringLiteral("幸せ"), QStringLiteral("だったのさ")};
+    const int sizes[] = {11, 10, 10};
+    std::vector<double> draws{fractionFor(1, 10), 0.0, 0.0, 0.0};
+    draws[1 + part] = fractionFor(index, sizes[part]);
+    ScriptedRandom random(draws);
+    QString expected;
+    for (int p = 0; p < 3; ++p)
+        expected += p == part ? word : first[p];
+    QCOMPARE(chatterLine(random), expected);
     QCOMPARE(random.remaining(), std::size_t{0});
 }
 

@@ -33,6 +33,31 @@ private:
     int m_place = 1;
 };
 
+// Remembers, at each thing the death hand-off shows or hides, whether the
+// game was suspended and what the cause read by then.
+class SuspendWatchingView final : public MainView {
+public:
+    explicit SuspendWatchingView(const PetState &state) : m_state(state) {}
+    void setCaption(MainLabel, const QString &) override { note(QStringLiteral("caption")); }
+    void loadPicture(MainImage, const QString &) override { note(QStringLiteral("picture")); }
+    void showRoomPicture(int) override { note(QStringLiteral("room")); }
+    QPoint petPosition() const override { return {}; }
+    void movePet(QPoint) override { note(QStringLiteral("walk")); }
+    void showWindow() override { note(QStringLiteral("show")); }
+    void hideWindow() override { note(QStringLiteral("hide")); }
+    void openDeathScreen() override { note(QStringLiteral("death screen")); }
+
+    QStringList seen;
+
+private:
+    void note(const QString &what)
+    {
+        seen.append(QStringLiteral("%1: suspended %2, %3")
+                        .arg(what, m_state.suspended.print(), m_state.deathCause));
+    }
+    const PetState &m_state;
+};
+
 ScriptedRandom digits(std::array<int, 5> values)
 {
     ScriptedRandom random;
@@ -58,6 +83,7 @@ private slots:
     void handleDeathWritesTheLabel_data();
     void handleDeathWritesTheLabel();
     void handleDeathSuspendsHidesThenOpensTheDeathScreen();
+    void handleDeathSuspendsBeforeAnythingIsShown();
 };
 
 void DeathTest::vitalTestFindsTheFirstCauseInOrder_data()
@@ -221,6 +247,19 @@ void DeathTest::handleDeathSuspendsHidesThenOpensTheDeathScreen()
     QCOMPARE(state.suspended.value(), 1.0);
     QCOMPARE(view.log, QStringList({QStringLiteral("hide"), QStringLiteral("death screen")}));
     QVERIFY(!view.visible);
+}
+
+// Suspended before anything is shown: a timer event that slipped in while the
+// window hides or the death screen comes up must find the game stopped.
+void DeathTest::handleDeathSuspendsBeforeAnythingIsShown()
+{
+    PetState state;
+    state.setNewGameValues();
+    state.deathCause = hungerCode;
+    SuspendWatchingView view(state);
+    handleDeath(state, view);
+    QCOMPARE(view.seen, QStringList({QStringLiteral("hide: suspended 1, 空腹"),
+                                     QStringLiteral("death screen: suspended 1, 空腹")}));
 }
 
 QTEST_MAIN(DeathTest)

@@ -311,6 +311,7 @@ class FaultMatrixTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanup();
 
     void failedSaveKeepsGameAndOlderSave_data();
     void failedSaveKeepsGameAndOlderSave();
@@ -332,6 +333,11 @@ void FaultMatrixTest::initTestCase()
 {
     installGameLook();
     QVERIFY2(pictureFiles(QDir::currentPath()).size() >= 20, "the tests run beside the game's pictures");
+}
+
+void FaultMatrixTest::cleanup()
+{
+    verifyCleanEnd();
 }
 
 void FaultMatrixTest::failedSaveKeepsGameAndOlderSave_data()

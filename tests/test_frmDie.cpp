@@ -2,6 +2,7 @@
 // texts, the burial's branches, and the ways out of each window.
 
 #include "support/fake_platform.h"
+#include "support/modal.h"
 #include "support/recording_view.h"
 #include "support/scripted_random.h"
 #include "ui/Form10.h"
@@ -102,6 +103,7 @@ void FrmDieTest::cleanup()
         if (qobject_cast<Form10 *>(window))
             delete window;
     }
+    verifyCleanEnd(&m_random);
 }
 
 void FrmDieTest::deathScreenReadsLikeAnEpitaph_data()
@@ -278,6 +280,7 @@ void FrmDieTest::hatchingWindowShowsAfterItsNotice()
     QCOMPARE(m_platform.notices.first().text, hatchingNotice);
     QCOMPARE(m_platform.notices.first().title, programTitle);
     QCOMPARE(m_platform.notices.first().icon, NoticeIcon::Exclamation);
+    QCOMPARE(m_platform.notices.first().buttons, NoticeButtons::Ok);
     QCOMPARE(hatching.windowTitle(), QStringLiteral("孵化"));
     auto *raise = hatching.findChild<QPushButton *>(QStringLiteral("Command1"));
     auto *giveUp = hatching.findChild<QPushButton *>(QStringLiteral("Command2"));

@@ -90,6 +90,7 @@ void FrmInputNameTest::cleanup()
     qDeleteAll(topLevels<frmMain>());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(QDir().entryList({QStringLiteral("*.npd")}).isEmpty());
+    verifyCleanEnd(&m_random);
 }
 
 void FrmInputNameTest::windowLooksAsDesigned()

@@ -42,6 +42,7 @@ void FrmMainTest::init()
 void FrmMainTest::cleanup()
 {
     closeMainWindow();
+    verifyCleanEnd(&m_random);
 }
 
 void FrmMainTest::windowHasCaptionAndClientSize()

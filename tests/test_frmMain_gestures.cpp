@@ -2,10 +2,13 @@
 // events on the offscreen platform.
 
 #include "support/main_window_fixture.h"
+#include "support/modal.h"
+#include "support/mouse.h"
 #include "life/chatter.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace nupel;
@@ -55,6 +58,25 @@ QImage pictureFile(const char *name)
     return QImage(QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
 }
 
+// The kinds of mouse button events a widget receives, in order.
+class MouseEventLog final : public QObject {
+public:
+    explicit MouseEventLog(QWidget *widget) { widget->installEventFilter(this); }
+    QStringList events;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: events.append(QStringLiteral("press")); break;
+        case QEvent::MouseButtonRelease: events.append(QStringLiteral("release")); break;
+        case QEvent::MouseButtonDblClick: events.append(QStringLiteral("double-click")); break;
+        default: break;
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class FrmMainGesturesTest : public QObject, protected MainWindowFixture {
@@ -63,6 +85,8 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void doubleClickIsOneClickThenOneDoubleClick_data();
+    void doubleClickIsOneClickThenOneDoubleClick();
     void doubleClicksOnTheAgeSwitchFastForward();
     void doubleClickOnTheEggCountSetsTheBestPrice();
     void releaseOnTheTypeHeadingGambles_data();
@@ -93,24 +117,101 @@ void FrmMainGesturesTest::init()
 void FrmMainGesturesTest::cleanup()
 {
     closeMainWindow();
+    verifyCleanEnd(&m_random);
+}
+
+void FrmMainGesturesTest::doubleClickIsOneClickThenOneDoubleClick_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QList<double>>("draws");
+    QTest::addColumn<QString>("field");  // the one field of the pet that changes
+    QTest::addColumn<QString>("value");
+    const QList<double> none;
+    // The room, the pet and the square have a Click handler only: it runs
+    // once, so the room moves on one picture, the pet says one line (one draw
+    // for the babble) and the accident happens once.
+    QTest::newRow("room") << "Picture1" << Qt::LeftButton << none << "roomPicture" << "2";
+    QTest::newRow("pet") << "Image1" << Qt::LeftButton << QList<double>{fractionFor(0, 10)} << QString()
+                         << QString();
+    QTest::newRow("accident square") << "Label19" << Qt::LeftButton << none << "money" << "60000";
+    // The egg count and the age have a DblClick handler only: it runs once,
+    // so the fast-forward is switched on, not on and off again.
+    QTest::newRow("egg count") << "Label12" << Qt::LeftButton << none << "eggPrice" << "100";
+    QTest::newRow("age") << "Label17" << Qt::LeftButton << none << QString() << QString();
+    // Every release on the type heading draws; draws 3 and 5 match no
+    // modifier state, so no gamble follows.
+    QTest::newRow("type heading, right button")
+        << "Label4" << Qt::RightButton << QList<double>{fractionFor(3, 8), fractionFor(5, 8)} << QString()
+        << QString();
+}
+
+// A double-click that ran a Click handler twice turned the room two pictures
+// on and made the pet speak twice. The controls report one click, one
+// double-click and two releases; the effects show each handler ran once.
+void FrmMainGesturesTest::doubleClickIsOneClickThenOneDoubleClick()
+{
+    QFETCH(QString, name);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QList<double>, draws);
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    m_state.eggPrice = 30;
+    m_state.age = 1;  // as the accident leaves it
+    for (double fraction : draws)
+        m_random.script({fraction});
+    auto *target = m_window->findChild<QWidget *>(name);
+    QVERIFY(target);
+    QSignalSpy clicked(target, SIGNAL(clicked()));
+    QVERIFY(clicked.isValid());
+    auto *label = qobject_cast<CaptionLabel *>(target);
+    std::optional<QSignalSpy> doubleClicked, released;
+    if (label) {
+        doubleClicked.emplace(label, &CaptionLabel::doubleClicked);
+        released.emplace(label, &CaptionLabel::mouseReleased);
+    }
+    const QMap<QString, QString> before = snapshot(m_state);
+    MouseEventLog log(target);
+
+    doubleClick(target, button, {}, QPoint(target->width() - 5, 5));
+
+    QCOMPARE(log.events, QStringList({QStringLiteral("press"), QStringLiteral("release"),
+                                      QStringLiteral("double-click"), QStringLiteral("release")}));
+    const int leftClicks = button == Qt::LeftButton ? 1 : 0;
+    QCOMPARE(int(clicked.count()), leftClicks);
+    if (label) {
+        QCOMPARE(int(doubleClicked->count()), leftClicks);
+        QCOMPARE(int(released->count()), 2);
+    }
+    QCOMPARE(m_random.drawn(), std::size_t(draws.size()));
+    const QMap<QString, QString> after = snapshot(m_state);
+    for (auto entry = before.cbegin(); entry != before.cend(); ++entry) {
+        if (entry.key() == field)
+            QCOMPARE(after.value(field), value);
+        else
+            QVERIFY2(after.value(entry.key()) == entry.value(), qPrintable(entry.key()));
+    }
+    QCOMPARE(control<QLabel>("Label18")->text(), name == QLatin1String("Image1") ? chatterBabble : QString());
+    QCOMPARE(m_window->timer().interval(), name == QLatin1String("Label17") ? 1 : 100);
+    QCOMPARE(m_platform.notices.size(), name == QLatin1String("Label19") ? 2 : 0);
 }
 
 void FrmMainGesturesTest::doubleClicksOnTheAgeSwitchFastForward()
 {
     auto *age = control<CaptionLabel>("Label17");
     QCOMPARE(m_window->timer().interval(), 100);
-    QTest::mouseDClick(age, Qt::LeftButton);
+    doubleClick(age, Qt::LeftButton);
     QCOMPARE(m_window->timer().interval(), 1);
-    QTest::mouseDClick(age, Qt::LeftButton);
+    doubleClick(age, Qt::LeftButton);
     QCOMPARE(m_window->timer().interval(), 100);
-    QTest::mouseDClick(age, Qt::LeftButton);
+    doubleClick(age, Qt::LeftButton);
     QCOMPARE(m_window->timer().interval(), 1);
 }
 
 void FrmMainGesturesTest::doubleClickOnTheEggCountSetsTheBestPrice()
 {
     m_state.eggPrice = 30;
-    QTest::mouseDClick(control<CaptionLabel>("Label12"), Qt::LeftButton);
+    doubleClick(control<CaptionLabel>("Label12"), Qt::LeftButton);
     QCOMPARE(m_state.eggPrice.value(), 100.0);
 }
 
@@ -335,7 +436,7 @@ void FrmMainGesturesTest::gesturesWorkWhilePausedAndChangeNothingElse()
     if (gesture == QLatin1String("Label4"))
         QTest::mouseClick(target, Qt::RightButton);
     else if (gesture == QLatin1String("Label12") || gesture == QLatin1String("Label17"))
-        QTest::mouseDClick(target, Qt::LeftButton);
+        doubleClick(target, Qt::LeftButton);
     else
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(target->width() - 5, 5));
 

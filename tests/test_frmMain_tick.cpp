@@ -2,6 +2,7 @@
 // open wait, and a death hides the window and hands over to the death screen.
 
 #include "support/main_window_fixture.h"
+#include "support/modal.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
 
@@ -37,6 +38,7 @@ void FrmMainTickTest::init()
 void FrmMainTickTest::cleanup()
 {
     closeMainWindow();
+    verifyCleanEnd(&m_random);
 }
 
 // A nested event would walk, count and lay again; here it must do nothing.

@@ -73,7 +73,7 @@ void FrmOpeningTest::cleanup()
 {
     delete m_window;
     qDeleteAll(topLevels<frmInputName>());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    verifyCleanEnd();
 }
 
 void FrmOpeningTest::windowLooksAsDesigned()

@@ -2,11 +2,13 @@
 // test accepts, with its probe file in the game's folder.
 
 #include "files/name_probe.h"
+#include "support/refused_deletes.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace nupel;
+using namespace nupel::test;
 
 class NameProbeTest : public QObject {
     Q_OBJECT
@@ -19,6 +21,7 @@ private slots:
     void nameTestAcceptsOnlySafeFileNames();
     void nameTooLongForTheFileSystemFailsTheProbe();
     void probeLeavesAFileItDidNotCreate();
+    void probeThatCannotBeDeletedRefusesTheName();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -42,6 +45,7 @@ void NameProbeTest::init()
 
 void NameProbeTest::cleanup()
 {
+    refusedDeletes.clear();
     QDir::setCurrent(m_previousFolder);
     m_folder.reset();
 }
@@ -124,6 +128,19 @@ void NameProbeTest::probeLeavesAFileItDidNotCreate()
     QVERIFY(standing.open(QIODevice::ReadOnly));
     QCOMPARE(standing.readAll(), QByteArray("someone else's"));
     QCOMPARE(folderEntries(), QStringList{QStringLiteral("もも.npd")});
+}
+
+// A folder that lets the probe be made but not removed would otherwise fill
+// with probe files, one per name tried.
+void NameProbeTest::probeThatCannotBeDeletedRefusesTheName()
+{
+    refusedDeletes = {QByteArrayLiteral(".npd")};
+    QVERIFY(!nameIsUsable(QStringLiteral("もも")));
+    QCOMPARE(folderEntries(), QStringList{QStringLiteral("もも.npd")});
+    refusedDeletes.clear();
+    QVERIFY(QFile::remove(QStringLiteral("もも.npd")));
+    QVERIFY(nameIsUsable(QStringLiteral("もも")));
+    QCOMPARE(folderEntries(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(NameProbeTest)

@@ -1,18 +1,55 @@
 // What the main window draws of the tick: the pet's picture follows the walk
 // at most once per screen frame and always ends on the latest step; a face
-// that is already shown is not drawn again.
+// that is already shown is not drawn again. The frames go by a clock the test
+// turns, so no case waits for real time.
 
 #include "support/fake_platform.h"
+#include "support/modal.h"
 #include "support/scripted_random.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
 
+#include <QPointer>
 #include <QtTest>
 
 using namespace nupel;
 using namespace nupel::test;
 
 namespace {
+
+// A clock that stands still until the test moves it on; the calls it was
+// asked for run as their time comes.
+class TurnedClock final : public FrameClock {
+public:
+    qint64 now() const override { return m_now; }
+    void callAfter(int ms, QObject *context, std::function<void()> call) override
+    {
+        m_calls.append({m_now + ms, context, std::move(call)});
+    }
+    void advance(qint64 ms)
+    {
+        m_now += ms;
+        for (qsizetype i = 0; i < m_calls.size();) {
+            if (m_calls[i].at > m_now) {
+                ++i;
+                continue;
+            }
+            const Call due = m_calls.takeAt(i);
+            if (due.context)
+                due.call();
+        }
+    }
+    qsizetype waiting() const { return m_calls.size(); }
+
+private:
+    struct Call {
+        qint64 at;
+        QPointer<QObject> context;
+        std::function<void()> call;
+    };
+    qint64 m_now = 1000;
+    QList<Call> m_calls;
+};
 
 // Counts the paint events a widget receives.
 class PaintCounter final : public QObject {
@@ -39,6 +76,7 @@ private slots:
     void cleanup();
     void aStepAfterAQuietFrameIsDrawnAtOnce();
     void stepsWithinOneFrameEndOnTheLatest();
+    void aStepWaitsOnlyForTheRestOfItsFrame();
     void aFaceAlreadyShownIsNotDrawnAgain();
 
 private:
@@ -48,6 +86,7 @@ private:
     PetState m_state;
     ScriptedRandom m_random;
     FakePlatform m_platform;
+    TurnedClock m_clock;
     std::unique_ptr<frmMain> m_window;
 };
 
@@ -62,13 +101,16 @@ void PetFramesTest::init()
     m_state.setNewGameValues();
     m_random = ScriptedRandom();
     m_platform = FakePlatform();
+    m_clock = TurnedClock();
     m_window = std::make_unique<frmMain>(m_state, m_random, m_platform);
     m_window->timer().stop();
+    m_window->setFrameClock(m_clock);
 }
 
 void PetFramesTest::cleanup()
 {
     m_window.reset();
+    verifyCleanEnd(&m_random);
 }
 
 QPoint PetFramesTest::drawnPet() const
@@ -81,9 +123,12 @@ QPoint PetFramesTest::drawnPet() const
 void PetFramesTest::aStepAfterAQuietFrameIsDrawnAtOnce()
 {
     // At the normal pace a step comes every 100 ms and must not lag behind.
-    QTest::qWait(40);
     m_window->movePet({180, 2700});
     QCOMPARE(drawnPet(), QPoint(180, 2700));
+    m_clock.advance(100);
+    m_window->movePet({240, 2640});
+    QCOMPARE(drawnPet(), QPoint(240, 2640));
+    QCOMPARE(m_clock.waiting(), 0);
 }
 
 void PetFramesTest::stepsWithinOneFrameEndOnTheLatest()
@@ -91,10 +136,28 @@ void PetFramesTest::stepsWithinOneFrameEndOnTheLatest()
     // In fast-forward the steps come faster than frames; the picture may skip
     // steps but must not stop short of the last one.
     const QList<QPoint> steps{{180, 2700}, {240, 2640}, {300, 2580}, {360, 2520}};
-    for (const QPoint step : steps)
+    for (const QPoint step : steps) {
         m_window->movePet(step);
+        m_clock.advance(1);
+    }
     QCOMPARE(m_window->petPosition(), steps.last());
-    QTRY_COMPARE(drawnPet(), steps.last());
+    QCOMPARE(drawnPet(), steps.first());
+    m_clock.advance(FrameThrottle::frameMs);
+    QCOMPARE(drawnPet(), steps.last());
+    QCOMPARE(m_clock.waiting(), 0);
+}
+
+void PetFramesTest::aStepWaitsOnlyForTheRestOfItsFrame()
+{
+    // A step 10 ms after a drawing is drawn 6 ms later, not a whole frame.
+    m_window->movePet({180, 2700});
+    m_clock.advance(10);
+    m_window->movePet({240, 2640});
+    QCOMPARE(drawnPet(), QPoint(180, 2700));
+    m_clock.advance(FrameThrottle::frameMs - 10 - 1);
+    QCOMPARE(drawnPet(), QPoint(180, 2700));
+    m_clock.advance(1);
+    QCOMPARE(drawnPet(), QPoint(240, 2640));
 }
 
 void PetFramesTest::aFaceAlreadyShownIsNotDrawnAgain()

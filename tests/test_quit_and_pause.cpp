@@ -81,6 +81,7 @@ void QuitAndPauseTest::cleanup()
         QDir::setCurrent(m_previousFolder);
         m_folder.reset();
     }
+    verifyCleanEnd(&m_random);
 }
 
 void QuitAndPauseTest::useEmptyFolder()

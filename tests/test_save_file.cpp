@@ -4,11 +4,13 @@
 #include "files/record.h"
 #include "files/save_file.h"
 #include "support/fake_platform.h"
+#include "support/refused_deletes.h"
 #include "support/scripted_random.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <functional>
 
 using namespace nupel;
@@ -128,6 +130,8 @@ private slots:
     void loadRestoresFromAnyFolderAndDeletesTheFile();
     void failedLoadKeepsFileAndState_data();
     void failedLoadKeepsFileAndState();
+    void loadWhoseFileCannotBeDeletedIsRefused();
+    void saveKeyReachesItsTopDraw();
     void cancelledDialogLoadsNothing();
 
 private:
@@ -224,6 +228,17 @@ void SaveFileTest::readerFollowsEveryRule_data()
     QTest::newRow("extra fields are ignored") << withField(18, "1234,99,\"x\"") << exampleFieldsRead;
     QTest::newRow("later lines are not read") << exampleLine() + "1,2,3\r\n" << exampleFieldsRead;
     QTest::newRow("line end may be missing") << exampleLine().chopped(2) << exampleFieldsRead;
+    QTest::newRow("line ended by LF alone") << exampleLine().chopped(2) + "\n1,2,3\n" << exampleFieldsRead;
+    QTest::newRow("line ended by CR alone") << exampleLine().chopped(2) + "\r" + exampleLine()
+                                            << exampleFieldsRead;
+    QTest::newRow("unquoted text field") << withField(1, cp932(QStringLiteral("もも"))) << exampleFieldsRead;
+    QTest::newRow("unquoted type") << withField(7, "Kattin")
+                                   << example(QStringLiteral("|Normal|"), QStringLiteral("|Kattin|"));
+    QTest::newRow("leading plus sign") << withField(8, "+3")
+                                       << example(QStringLiteral("|Normal|1|"), QStringLiteral("|Normal|3|"));
+    QTest::newRow("leading plus in an integer field")
+        << withField(6, "+9154") << exampleFieldsRead;
+    QTest::newRow("trailing comma") << exampleLine().chopped(2) + ",\r\n" << exampleFieldsRead;
     QTest::newRow("empty integer field is 0") << withField(2, "")
                                               << example(QStringLiteral("もも|192|"), QStringLiteral("もも|1234|"));
     QTest::newRow("non-numeric integer field is 0")
@@ -463,6 +478,41 @@ void SaveFileTest::failedLoadKeepsFileAndState()
     QVERIFY(!loadSaveFile(fileName, state));
     QCOMPARE(savedFields(state), before);
     QCOMPARE(QFile::exists(fileName), !bytes.isNull());
+}
+
+// A save that stayed after loading could be resumed a second time.
+void SaveFileTest::loadWhoseFileCannotBeDeletedIsRefused()
+{
+    QFile file(QStringLiteral("kept.npw"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(exampleLine());
+    file.close();
+    refusedDeletes = {QByteArrayLiteral("kept.npw")};
+    PetState state = startedRun();
+    const QString before = savedFields(state);
+    const bool loaded = loadSaveFile(QStringLiteral("kept.npw"), state);
+    refusedDeletes.clear();
+    QVERIFY(!loaded);
+    QCOMPARE(savedFields(state), before);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), exampleLine());
+    // The same file loads once it can go.
+    file.close();
+    QVERIFY(loadSaveFile(QStringLiteral("kept.npw"), state));
+    QCOMPARE(savedFields(state), exampleFieldsRead);
+}
+
+// The key is Int(10000 × r): the highest fraction gives 9999, never 10000.
+void SaveFileTest::saveKeyReachesItsTopDraw()
+{
+    ScriptedRandom random{std::nextafter(1.0, 0.0)};
+    QVERIFY(saveGame(examplePet(), random).saved);
+    QFile file(QStringLiteral("もも.npw"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> fields = file.readAll().chopped(2).split(',');
+    QCOMPARE(fields.size(), 18);
+    QCOMPARE(fields.last(), QByteArray("9999"));
+    QCOMPARE(fields[1], QByteArray::number(192 ^ 9999));
 }
 
 void SaveFileTest::cancelledDialogLoadsNothing()

@@ -79,6 +79,7 @@ void TerminationSignalsTest::cleanup()
     closeMainWindow();
     QDir::setCurrent(m_previousFolder);
     m_folder.reset();
+    verifyCleanEnd(&m_random);
 }
 
 void TerminationSignalsTest::waitForTheEnd()

@@ -48,6 +48,8 @@ private slots:
     void typeChangesOnceProgressPasses100();
     void tantrumEndsTheTickEatenOrNot_data();
     void tantrumEndsTheTickEatenOrNot();
+    void tantrumStartsAtSickness66NoticeFirst_data();
+    void tantrumStartsAtSickness66NoticeFirst();
     void tantrumNeedsGateSicknessAndKind_data();
     void tantrumNeedsGateSicknessAndKind();
     void faceIconsFollowTheLevels_data();
@@ -256,6 +258,51 @@ void TickTest::tantrumEndsTheTickEatenOrNot()
     QVERIFY(m_view.pictures.isEmpty());
     QVERIFY(!m_view.captions.contains(MainLabel::Label17));
     QVERIFY(m_state.shownGeneration.isEmpty());
+}
+
+void TickTest::tantrumStartsAtSickness66NoticeFirst_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("sickness");  // after the tick's rise of 1
+    QTest::addColumn<bool>("tantrum");
+    QTest::newRow("eggs at 66") << 1 << 66 << true;
+    QTest::newRow("eggs at 65") << 1 << 65 << false;
+    QTest::newRow("money at 66") << 2 << 66 << true;
+    QTest::newRow("money at 65") << 2 << 65 << false;
+}
+
+// The limit is the first value over 65; and the player reads the notice
+// while the eggs or the money are still there.
+void TickTest::tantrumStartsAtSickness66NoticeFirst()
+{
+    QFETCH(int, kind);
+    QFETCH(int, sickness);
+    QFETCH(bool, tantrum);
+    m_state.tantrumKind = kind;
+    m_state.sickness = sickness - 1;
+    m_state.eggs = 30;
+    m_state.money = 10000;
+    QString whileOpen;
+    m_platform.onNotice = [&](const Notice &) {
+        whileOpen = QStringLiteral("%1 eggs %2 yen").arg(m_state.eggs.value()).arg(int(m_state.money));
+    };
+    // Both gates open for a pet of the kind; the money gate is drawn only
+    // when no egg tantrum came.
+    m_random.script({noChange, gateOpen});
+    if (kind == 2)
+        m_random.script({gateOpen});
+    if (tantrum)
+        m_random.script({fractionFor(4, kind == 1 ? 20 : 10)});  // 5 eggs or 5000 yen
+    else if (kind == 1)
+        m_random.script({gateShut});
+    simulationTick(m_state, m_random, m_view, m_platform);
+
+    QCOMPARE(m_random.remaining(), std::size_t(0));
+    QCOMPARE(int(m_state.sickness), sickness);
+    QCOMPARE(m_platform.notices.size(), tantrum ? 1 : 0);
+    QCOMPARE(whileOpen, tantrum ? QStringLiteral("30 eggs 10000 yen") : QString());
+    QCOMPARE(m_state.eggs.value(), tantrum && kind == 1 ? 25.0 : 30.0);
+    QCOMPARE(int(m_state.money), tantrum && kind == 2 ? 5000 : 10000);
 }
 
 void TickTest::tantrumNeedsGateSicknessAndKind_data()

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -68,7 +69,9 @@ void CaptionLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void CaptionLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    m_pressed = true;
+    // The second click of a double-click is the double-click and nothing
+    // else: its release reports the button but is no second click.
+    m_pressed = false;
     event->accept();
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
@@ -102,6 +105,14 @@ void PictureBox::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The room has no double-click of its own: the second click of one is
+    // not a second click.
+    m_pressed = false;
+    event->accept();
+}
+
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasPressed = m_pressed;
@@ -109,6 +120,45 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void SystemFrameClock::callAfter(int ms, QObject *context, std::function<void()> call)
+{
+    QTimer::singleShot(ms, Qt::PreciseTimer, context, std::move(call));
+}
+
+FrameThrottle::FrameThrottle(QObject *context, std::function<void()> draw, FrameClock &clock)
+    : m_context(context), m_draw(std::move(draw)), m_clock(&clock)
+{
+}
+
+void FrameThrottle::setClock(FrameClock &clock)
+{
+    m_clock = &clock;
+    m_drawnAt.reset();
+    m_waiting = false;
+}
+
+void FrameThrottle::moved()
+{
+    if (m_waiting)
+        return;
+    const qint64 sinceDrawn = m_drawnAt ? m_clock->now() - *m_drawnAt : frameMs;
+    if (sinceDrawn >= frameMs) {
+        drawNow();
+        return;
+    }
+    m_waiting = true;
+    m_clock->callAfter(static_cast<int>(frameMs - sinceDrawn), m_context, [this] {
+        m_waiting = false;
+        drawNow();
+    });
+}
+
+void FrameThrottle::drawNow()
+{
+    m_drawnAt = m_clock->now();
+    m_draw();
 }
 
 QPixmap PictureFiles::load(const QString &fileName)

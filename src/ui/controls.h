@@ -1,16 +1,21 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QHash>
 #include <QLabel>
 #include <QPixmap>
 #include <QSet>
 
+#include <functional>
+#include <optional>
+
 namespace nupel {
 
 // A label placed at its design size that grows to the right and downwards when
 // its text needs more room, and reports the mouse the way the game's handlers
 // expect it: click, double-click, and release with button and modifier codes.
+// A double-click is one click, then one double-click, and a release for each.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
@@ -58,10 +63,57 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QPixmap m_picture;
     bool m_pressed = false;
+};
+
+// The time by which moving pictures are drawn: milliseconds from a fixed
+// start, and a call once some milliseconds have passed.
+class FrameClock {
+public:
+    virtual ~FrameClock() = default;
+    virtual qint64 now() const = 0;
+    // Calls `call` after `ms` milliseconds, unless `context` is gone by then.
+    virtual void callAfter(int ms, QObject *context, std::function<void()> call) = 0;
+};
+
+// The desktop's steady clock and its timers.
+class SystemFrameClock final : public FrameClock {
+public:
+    SystemFrameClock() { m_started.start(); }
+    qint64 now() const override { return m_started.elapsed(); }
+    void callAfter(int ms, QObject *context, std::function<void()> call) override;
+
+private:
+    QElapsedTimer m_started;
+};
+
+// Draws a moving picture at most once per screen frame: a move right after a
+// drawing waits for the frame's end, and the drawing then shows the latest.
+class FrameThrottle {
+public:
+    // The shortest time between two drawings: one screen frame.
+    static constexpr qint64 frameMs = 16;
+
+    FrameThrottle(QObject *context, std::function<void()> draw, FrameClock &clock);
+
+    // From now on goes by `clock`; the next move is drawn at once.
+    void setClock(FrameClock &clock);
+
+    // The picture has moved: draws it now or at the end of the frame.
+    void moved();
+
+private:
+    void drawNow();
+
+    QObject *m_context;
+    std::function<void()> m_draw;
+    FrameClock *m_clock;
+    std::optional<qint64> m_drawnAt;
+    bool m_waiting = false;
 };
 
 // The search path under which the program names its picture folder.

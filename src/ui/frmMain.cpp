@@ -29,9 +29,6 @@ CaptionLabel *makeLabel(QWidget *parent, const char *name, const QString &text, 
     return label;
 }
 
-// The shortest time between two drawn steps of the pet: one screen frame.
-constexpr qint64 petFrameMs = 16;
-
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
     auto *button = new QPushButton(text, parent);
@@ -75,8 +72,6 @@ frmMain::frmMain(PetState &state, RandomSource &random, Platform &platform, QWid
     Picture1 = new PictureBox(twipsRect(240, 1320, 4335, 3375), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Image1 = makeLabel(Picture1, "Image1", QString(), twipsRect(120, 2760, 480, 480));
-    m_petFrame.setSingleShot(true);
-    connect(&m_petFrame, &QTimer::timeout, this, &frmMain::drawPet);
     movePet(petStartPosition);
 
     Label8 = makeLabel(this, "Label8", QStringLiteral("餌について"), twipsRect(4680, 1320, 1455, 255));
@@ -318,18 +313,11 @@ void frmMain::movePet(QPoint twips)
     // second, and drawing each step would cost most of the event for
     // pictures nobody sees, so only the latest step of a frame is drawn.
     m_petTwips = twips;
-    if (m_petFrame.isActive())
-        return;
-    const qint64 sinceDrawn = m_petDrawn.isValid() ? m_petDrawn.elapsed() : petFrameMs;
-    if (sinceDrawn >= petFrameMs)
-        drawPet();
-    else
-        m_petFrame.start(static_cast<int>(petFrameMs - sinceDrawn));
+    m_petFrames.moved();
 }
 
 void frmMain::drawPet()
 {
-    m_petDrawn.start();
     Image1->move(Picture1->innerOrigin() + m_petTwips / 15);
 }
 

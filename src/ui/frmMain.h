@@ -6,7 +6,6 @@
 #include "core/random_source.h"
 #include "ui/controls.h"
 
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -43,6 +42,8 @@ public:
     void ChangeType();
 
     QTimer &timer() { return Timer1; }
+    // The clock by which the walking pet is drawn; the desktop's unless set.
+    void setFrameClock(FrameClock &clock) { m_petFrames.setClock(clock); }
 
     // MainView
     void setCaption(MainLabel label, const QString &text) override;
@@ -86,8 +87,8 @@ private:
     // Where the rules have put the pet, in twips; the picture follows at most
     // once per screen frame.
     QPoint m_petTwips;
-    QElapsedTimer m_petDrawn;
-    QTimer m_petFrame;
+    SystemFrameClock m_systemClock;
+    FrameThrottle m_petFrames{this, [this] { drawPet(); }, m_systemClock};
     void drawPet();
 };
 

@@ -4,7 +4,10 @@
 # and resume, wait for the first laying, "Push to End" and "Ｓａｖｅ"; then
 # start again, load that save through the open-file dialog, and check that the
 # game runs on with the saved pet (its next save carries the same name, money
-# and eggs) and that the loaded file is gone.
+# and eggs) and that the loaded file is gone. A third run names a new pet,
+# fast-forwards with a double-click on the age, lets it die, buries it and
+# answers Yes to the score question; its score file's line is then read with
+# Python's own code page 932 decoder.
 #
 # Usage: play_through.sh BIN_DIR   (the folder holding nupel and its pictures)
 # The game runs from a copy of that folder in a temporary directory, on an X
@@ -12,7 +15,7 @@
 set -euo pipefail
 
 bin="$(realpath "$1")"
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool python3; do
   command -v "$tool" >/dev/null || { echo "e2e: $tool is missing (bash scripts/setup installs it)" >&2; exit 1; }
 done
 
@@ -103,9 +106,28 @@ wait_gone() {
   fail "window \"$title\" still shown after ${patience}s"
 }
 
-# Clicks at x y inside window $1 (client coordinates in pixels).
+# Clicks at x y inside window $1 (client coordinates in pixels). No --sync:
+# a pointer already standing there would keep xdotool waiting for a motion.
 click() {
   xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# Double-clicks at x y inside window $1, both clicks well within the
+# double-click time.
+double_click() {
+  xdotool mousemove --window "$1" "$2" "$3" click --repeat 2 --delay 80 1
+}
+
+# Presses Enter in the shown window titled exactly $1, waiting for it.
+answer_enter() {
+  local id
+  id="$(wait_window "$1")"
+  xdotool windowfocus --sync "$id" key Return
+}
+
+# The shown window whose title is exactly $1, or nothing.
+shown_window() {
+  xdotool search --onlyvisible --name "^${1}\$" 2>/dev/null | head -n 1 || true
 }
 
 # Clicks a button of window $1 at x y until window $4 opens; a notice that
@@ -150,20 +172,30 @@ read_save() {
 # Where the controls are, in pixels inside their windows (the windows are
 # laid out in twips, 15 to a pixel).
 main_feed=(464 124) main_doctor=(464 188) main_clean=(464 252) main_sell=(464 316)
-main_pause=(272 380) main_end=(464 380)
+main_pause=(272 380) main_end=(464 380) main_age=(80 70)
+hatch_raise=(80 36)
 opening_start=(168 275)
 name_box=(124 132) name_load=(312 128)
 ending_save=(64 70)
 
+# Starts the game and names a new pet $1; `main` is then its main window.
+new_pet() {
+  local opening entry
+  start_game
+  opening="$(wait_window "Let's play Nupel!!")"
+  click "$opening" "${opening_start[@]}"
+  entry="$(wait_window '名前の入力')"
+  click "$entry" "${name_box[@]}"
+  # Letters outside the keyboard's map are typed through a remapped key;
+  # the last one must arrive before Enter does.
+  xdotool type --delay 60 "$1"
+  sleep 0.5
+  xdotool key Return
+  main="$(wait_window 'Nupel')"
+}
+
 step "first run: a new pet"
-start_game
-opening="$(wait_window "Let's play Nupel!!")"
-click "$opening" "${opening_start[@]}"
-entry="$(wait_window '名前の入力')"
-click "$entry" "${name_box[@]}"
-xdotool type --delay 40 'pochi'
-xdotool key Return
-main="$(wait_window 'Nupel')"
+new_pet pochi
 step "main window shown"
 
 # Each care dialog opens from its button and closes with its cancel button.
@@ -228,4 +260,84 @@ read -r name2 money2 eggs2 age2 <<<"$(read_save "$game/pochi.npw")"
 [ "$name2" = pochi ] && [ "$money2" = "$money1" ] && ((eggs2 >= eggs1 && age2 >= age1)) \
   || fail "the loaded game was not the saved pet: $name2, $money2 yen, $eggs2 eggs, age $age2"
 step "the loaded game ran on with the saved pet: $name2, $money2 yen, $eggs2 eggs, age $age2"
+
+step "third run: a pet lives its life out in fast-forward"
+# Full-width letters reach the name box only as far as xdotool's remapped
+# keys get through; the score file is looked for under whatever name the
+# game took, which always ends in the half-width part.
+new_pet たまtama
+
+# Right after a laying the next notice is ten seconds away: the double-click
+# cannot be taken by a notice.
+wait_window '産卵!!' >/dev/null
+dismiss_notices
+double_click "$main" "${main_age[@]}"
+step "fast-forward asked for with a double-click on the age"
+
+# At the normal pace layings come ten seconds apart; in fast-forward the next
+# one follows the last as soon as it is answered.
+layings=0 quickest=100000 last_laying=
+deadline=$((SECONDS + 4 * patience))
+while ((SECONDS < deadline)); do
+  game_alive || fail "the game ended before the death screen"
+  if [ -n "$(shown_window '死亡')" ]; then
+    step "death screen after $layings layings in fast-forward, the closest ${quickest} ms apart"
+    answer_enter '死亡'  # "埋葬", the default button
+    # "Ｇａｍｅ　Ｏｖｅｒ", or after a death of old age perhaps the news of
+    # an egg about to hatch: the window that follows tells which it was.
+    answer_enter 'NUPEL for Win95'
+    next_deadline=$((SECONDS + patience)) hatch= question=
+    while ((SECONDS < next_deadline)) && [ -z "$hatch$question" ]; do
+      game_alive || fail "the game ended after the burial"
+      hatch="$(shown_window '孵化')"
+      question="$(shown_window 'スコアファイルの作成')"
+      sleep 0.1
+    done
+    [ -n "$question" ] && break
+    [ -n "$hatch" ] || fail "neither the score question nor the hatching window after the burial"
+    step "an egg hatched; the next generation is raised"
+    click "$hatch" "${hatch_raise[@]}"
+    wait_gone '孵化'
+    continue
+  fi
+  if [ -n "$(shown_window '産卵!!')" ]; then
+    now=$(date +%s%N)
+    if [ -n "$last_laying" ] && (((now - last_laying) / 1000000 < quickest)); then
+      quickest=$(((now - last_laying) / 1000000))
+    fi
+    last_laying=$now
+    layings=$((layings + 1))
+  fi
+  dismiss_notices
+  sleep 0.05
+done
+((SECONDS < deadline)) || fail "the pet did not die within $((4 * patience))s of fast-forward"
+((layings < 2 || quickest < 5000)) || fail "layings came ${quickest} ms apart: no fast-forward"
+
+xdotool windowfocus --sync "$question" key y  # "Yes"
+wait_gone 'スコアファイルの作成'
+answer_enter 'NUPEL for Win95'  # "たまtama.npsを作成しました。"
+wait_game_end
+[ "$game_status" = 0 ] || fail "the game ended with status $game_status after the score file"
+score="$(find "$game" -maxdepth 1 -name '*tama.nps' | head -n 1)"
+[ -f "$score" ] || fail "no score file: $(ls -A "$game" | grep -v -e '\.ico$' -e '\.bmp$' || true)"
+python3 - "$score" <<'PYTHON' || fail "the score file breaks its format: $(od -c "$score" | head -n 8)"
+import os, sys
+data = open(sys.argv[1], "rb").read()
+pet = os.path.basename(sys.argv[1])[: -len(".nps")]
+assert data.endswith(b"\r\n") and data.count(b"\r") == 1 and data.count(b"\n") == 1, data
+fields = data[:-2].decode("cp932").split(",")
+assert len(fields) == 7, fields
+name, money, pet_type, cause, generation, age, key = fields
+assert name == '"%s"' % pet, (name, pet)
+assert cause in ('"空腹"', '"病気"', '"汚れ"', '"寿命"', '"過食"'), cause
+assert pet_type.startswith('"') and pet_type.endswith('"') and len(pet_type) > 2, pet_type
+key = int(key)
+assert 1 <= key <= 10000, key
+assert int(generation) ^ key >= 1 and int(age) ^ key >= 1, (generation, age, key)
+int(money)
+print("e2e: score line", fields, "unscrambled generation", int(generation) ^ key, "age", int(age) ^ key,
+      file=sys.stderr)
+PYTHON
+step "score file written: seven fields, CR LF, the pet's name and a cause of death"
 step "passed"
