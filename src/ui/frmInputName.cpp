@@ -40,7 +40,7 @@ frmInputName::frmInputName(PetState &state, RandomSource &random, Platform &plat
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 8, 153, 71);
     PictureFiles pictures;
-    Image1->setPixmap(pictures.load(QStringLiteral("nameban.bmp")));
+    showPicture(Image1, pictures.load(QStringLiteral(":/pictures/nameban.bmp")));
 
     Label1 = new QLabel(QStringLiteral("名前を入力してください (全角で10文字まで)"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -29,6 +29,11 @@ CaptionLabel *makeLabel(QWidget *parent, const char *name, const QString &text, 
     return label;
 }
 
+// The three room pictures, compiled into the program at every scale.
+const QString roomPictureFiles[] = {QStringLiteral(":/pictures/nupelwha.bmp"),
+                                    QStringLiteral(":/pictures/nupelwh1.bmp"),
+                                    QStringLiteral(":/pictures/nupelwh2.bmp")};
+
 // The shortest time between two drawn steps of the pet: one screen frame.
 constexpr qint64 petFrameMs = 16;
 
@@ -108,12 +113,12 @@ frmMain::frmMain(PetState &state, RandomSource &random, Platform &platform, QWid
 
     // Design-time pictures: the pet and the three faces until the first tick.
     const QString designIcon = petTypes().front().iconFile;
-    Image1->setPixmap(m_pictures.load(designIcon));
+    showPicture(Image1, m_pictures.load(designIcon));
     for (QLabel *face : {Image2, Image3, Image4})
-        face->setPixmap(m_pictures.load(QStringLiteral("muki1.ico")));
+        showPicture(face, m_pictures.load(QStringLiteral("muki1.ico")));
     // The other two rooms are read when first shown: many games never leave
     // the first, and each room holds a quarter of a megabyte once decoded.
-    imgNupelwha = m_pictures.load(QStringLiteral("nupelwha.bmp"));
+    imgNupelwha = m_pictures.load(roomPictureFiles[0]);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -287,21 +292,19 @@ void frmMain::setCaption(MainLabel which, const QString &text)
 
 void frmMain::loadPicture(MainImage which, const QString &fileName)
 {
-    const QPixmap picture = m_pictures.load(fileName);
-    QLabel *shown = image(which);
     // The tick loads the three faces every second, mostly the ones already
-    // shown; setting the same picture again would still repaint the label.
-    if (!picture.isNull() && shown->pixmap().cacheKey() != picture.cacheKey())
-        shown->setPixmap(picture);
+    // shown; showing the same picture again leaves the label alone.
+    const ScaledPicture picture = m_pictures.load(fileName);
+    if (!picture.isNull())
+        showPicture(image(which), picture);
 }
 
 void frmMain::showRoomPicture(int number)
 {
-    QPixmap &picture = number == 2 ? imgNupelwh1 : number == 3 ? imgNupelwh2 : imgNupelwha;
+    const int slot = number == 2 ? 1 : number == 3 ? 2 : 0;
+    ScaledPicture &picture = slot == 1 ? imgNupelwh1 : slot == 2 ? imgNupelwh2 : imgNupelwha;
     if (picture.isNull())
-        picture = m_pictures.load(number == 2   ? QStringLiteral("nupelwh1.bmp")
-                                  : number == 3 ? QStringLiteral("nupelwh2.bmp")
-                                                : QStringLiteral("nupelwha.bmp"));
+        picture = m_pictures.load(roomPictureFiles[slot]);
     if (!picture.isNull())
         Picture1->setPicture(picture);
 }

@@ -81,7 +81,7 @@ private:
     int speedToggle = 0;
 
     // The three room pictures kept with the window.
-    QPixmap imgNupelwha, imgNupelwh1, imgNupelwh2;
+    ScaledPicture imgNupelwha, imgNupelwh1, imgNupelwh2;
 
     // Where the rules have put the pet, in twips; the picture follows at most
     // once per screen frame.
