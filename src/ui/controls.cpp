@@ -28,6 +28,11 @@ void CaptionLabel::setCaption(const QString &text)
 
 void CaptionLabel::fitText()
 {
+    // An empty label keeps its design size: a caption-less square stays square.
+    if (text().isEmpty()) {
+        resize(m_designSize);
+        return;
+    }
     const QSize wanted = sizeHint();
     resize(qMax(m_designSize.width(), wanted.width()), qMax(m_designSize.height(), wanted.height()));
 }
