@@ -61,6 +61,10 @@ private:
     CaptionLabel *label(MainLabel which) const;
     QLabel *image(MainImage which) const;
     void connectHandlers();
+    // What a screen reader reads for a label the rules wrote, or a picture
+    // they loaded.
+    void describeLabel(MainLabel which);
+    void describePicture(MainImage which, const QString &fileName);
 
     PetState &m_state;
     RandomSource &m_random;
