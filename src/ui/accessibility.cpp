@@ -35,8 +35,12 @@ void setSpokenName(QWidget *widget, const QString &name)
 
 void setSpokenDescription(QWidget *widget, const QString &description)
 {
-    if (widget->accessibleDescription() != description)
-        widget->setAccessibleDescription(description);
+    if (widget->accessibleDescription() == description)
+        return;
+    widget->setAccessibleDescription(description);
+    // Qt tells readers of a new name by itself, but not of a new description.
+    QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QString faceCondition(const QString &faceFile)

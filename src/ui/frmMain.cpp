@@ -224,7 +224,7 @@ void frmMain::Command6_Click()
 }
 void frmMain::Image1_Click()
 {
-    Label18->setCaption(chatterLine(m_random));
+    setCaption(MainLabel::Label18, chatterLine(m_random));
 }
 
 void frmMain::Label4_MouseUp(int Button, int Shift, float, float)
