@@ -1,6 +1,7 @@
-// nupel-art draws every picture the game loads and writes them into one
-// directory, draws a contact sheet of them for review, or draws the
-// application icon at every size the desktop asks for.
+// nupel-art draws every picture the game loads at each of its scales and
+// writes them into two directories: the pictures that lie beside the program,
+// and those compiled into it. Or it draws a contact sheet of them for review,
+// or the application icon at every size the desktop asks for.
 
 #include "app_icon.h"
 #include "catalog.h"
@@ -21,7 +22,7 @@ QTextStream& err()
 
 int usage()
 {
-    err() << "usage: nupel-art OUTPUT_DIR\n"
+    err() << "usage: nupel-art BESIDE_DIR INSIDE_DIR\n"
              "       nupel-art --sheet OUT.png [PICTURE...]\n"
              "       nupel-art --app-icon THEME_DIR NAME\n";
     return 2;
@@ -29,12 +30,14 @@ int usage()
 
 // The build declares the files it expects; drawing a different set would
 // leave the build with stale or missing pictures, so stop early instead.
-QString catalogueMismatch()
+QString catalogueMismatch(art::PicturePlace place, const char* names)
 {
-    QStringList expected = QStringLiteral(NUPEL_PICTURE_NAMES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList expected = QString::fromLatin1(names).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList drawn;
-    for (const art::Picture& picture : art::catalog())
-        drawn << picture.fileName;
+    for (const art::Picture& picture : art::catalog()) {
+        if (picture.place == place)
+            drawn << picture.fileName;
+    }
     expected.sort();
     drawn.sort();
     if (expected == drawn)
@@ -43,14 +46,17 @@ QString catalogueMismatch()
         .arg(expected.join(QLatin1Char(' ')), drawn.join(QLatin1Char(' ')));
 }
 
-int writeAll(const QString& directory)
+int writeAll(const QString& besideDirectory, const QString& insideDirectory)
 {
-    if (!QDir().mkpath(directory)) {
-        err() << "nupel-art: cannot create directory " << directory << '\n';
-        return 1;
+    for (const QString& directory : {besideDirectory, insideDirectory}) {
+        if (!QDir().mkpath(directory)) {
+            err() << "nupel-art: cannot create directory " << directory << '\n';
+            return 1;
+        }
     }
     int failures = 0;
     for (const art::Picture& picture : art::catalog()) {
+        const QString& directory = picture.place == art::PicturePlace::Beside ? besideDirectory : insideDirectory;
         const QString problem = art::writePicture(picture, directory);
         if (!problem.isEmpty()) {
             err() << "nupel-art: " << problem << '\n';
@@ -69,9 +75,12 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    if (const QString mismatch = catalogueMismatch(); !mismatch.isEmpty()) {
-        err() << "nupel-art: " << mismatch << '\n';
-        return 1;
+    for (const QString& mismatch : {catalogueMismatch(art::PicturePlace::Beside, NUPEL_BESIDE_PICTURES),
+                                    catalogueMismatch(art::PicturePlace::Inside, NUPEL_INSIDE_PICTURES)}) {
+        if (!mismatch.isEmpty()) {
+            err() << "nupel-art: " << mismatch << '\n';
+            return 1;
+        }
     }
 
     const QStringList args = app.arguments().mid(1);
@@ -91,7 +100,7 @@ int main(int argc, char** argv)
         }
         return 0;
     }
-    if (args.size() == 1 && !args.first().startsWith(QLatin1String("--")))
-        return writeAll(args.first());
+    if (args.size() == 2 && !args.first().startsWith(QLatin1String("--")))
+        return writeAll(args.at(0), args.at(1));
     return usage();
 }

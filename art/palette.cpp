@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace art {
@@ -85,8 +86,10 @@ QList<QRgb> medianCut(Bucket all)
         Bucket bucket = std::move(*widest);
         buckets.erase(widest);
         const int channel = widestChannel(bucket);
+        // Ties are broken by the whole colour, so the split, and with it the
+        // palette, is the same whatever order the colours were counted in.
         std::sort(bucket.begin(), bucket.end(), [channel](const Swatch& a, const Swatch& b) {
-            return a.rgb[channel] < b.rgb[channel];
+            return std::tie(a.rgb[channel], a.rgb) < std::tie(b.rgb[channel], b.rgb);
         });
         qint64 total = 0;
         for (const Swatch& swatch : bucket)
@@ -149,6 +152,8 @@ QImage diffuseOnto(const QImage& rgb, const QList<QRgb>& palette)
 {
     const int width = rgb.width();
     QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    // The file holds each row's padding too: it must not be left to chance.
+    indexed.fill(0);
     indexed.setColorTable(palette);
     NearestColour nearest(palette);
 
@@ -200,13 +205,22 @@ QImage toIndexed8(const QImage& image)
     if (histogram.size() <= kPaletteSize) {
         QList<QRgb> palette = histogram.keys();
         std::sort(palette.begin(), palette.end());
-        return rgb.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+        const QImage converted = rgb.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+        // Copied row by row onto zeros: the file holds each row's padding too.
+        QImage indexed(converted.size(), QImage::Format_Indexed8);
+        indexed.fill(0);
+        indexed.setColorTable(converted.colorTable());
+        for (int y = 0; y < converted.height(); ++y)
+            std::copy_n(converted.constScanLine(y), converted.width(), indexed.scanLine(y));
+        return indexed;
     }
 
     Bucket swatches;
     swatches.reserve(size_t(histogram.size()));
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
         swatches.push_back({{qRed(it.key()), qGreen(it.key()), qBlue(it.key())}, it.value()});
+    // A hash gives its colours in a different order at every run.
+    std::sort(swatches.begin(), swatches.end(), [](const Swatch& a, const Swatch& b) { return a.rgb < b.rgb; });
     return diffuseOnto(rgb, medianCut(std::move(swatches)));
 }
 

@@ -124,9 +124,9 @@ void paintSpeckles(QPainter& p, const QRectF& area, int count, quint32 seed)
 
 } // namespace
 
-QImage drawMeadowRoom()
+QImage drawMeadowRoom(int scale)
 {
-    Canvas canvas(kMeadowSize);
+    Canvas canvas(kMeadowSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -157,9 +157,9 @@ QImage drawMeadowRoom()
     return canvas.finish();
 }
 
-QImage drawSpaceRoom()
+QImage drawSpaceRoom(int scale)
 {
-    Canvas canvas(kRoomSize);
+    Canvas canvas(kRoomSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -172,9 +172,9 @@ QImage drawSpaceRoom()
     return canvas.finish();
 }
 
-QImage drawShapesRoom()
+QImage drawShapesRoom(int scale)
 {
-    Canvas canvas(kRoomSize);
+    Canvas canvas(kRoomSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 

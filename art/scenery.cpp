@@ -11,11 +11,14 @@
 
 namespace art {
 
-Canvas::Canvas(QSize size)
-    : m_image(size, QImage::Format_RGB32)
+Canvas::Canvas(QSize size, int scale)
+    : m_size(size), m_image(size * scale, QImage::Format_RGB32)
 {
     m_image.fill(Qt::white);
     m_painter.begin(&m_image);
+    // Left alone at 1× so that scale draws exactly what it always drew.
+    if (scale != 1)
+        m_painter.scale(scale, scale);
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_painter.setRenderHint(QPainter::TextAntialiasing);

@@ -10,15 +10,18 @@
 
 namespace art {
 
-// An opaque picture to paint on, with antialiasing switched on.
+// An opaque picture to paint on, with antialiasing switched on. Drawing is
+// given in the picture's 1× pixels; at scale 2 or 3 the same drawing fills a
+// picture two or three times as large, so every scale is drawn, not enlarged.
 class Canvas {
 public:
-    explicit Canvas(QSize size);
+    explicit Canvas(QSize size, int scale = 1);
     QPainter& painter() { return m_painter; }
-    QRectF rect() const { return QRectF(QPointF(0, 0), m_image.size()); }
+    QRectF rect() const { return QRectF(QPointF(0, 0), m_size); }
     QImage finish();
 
 private:
+    QSize m_size;
     QImage m_image;
     QPainter m_painter;
 };

@@ -4,17 +4,19 @@
 
 namespace art {
 
+// Each picture is drawn at its 1× size times scale (1, 2 or 3).
+
 // Backgrounds of the pet's room.
-QImage drawMeadowRoom();
-QImage drawSpaceRoom();
-QImage drawShapesRoom();
+QImage drawMeadowRoom(int scale);
+QImage drawSpaceRoom(int scale);
+QImage drawShapesRoom(int scale);
 
 // The opening screen cycles through these once a second.
-QImage drawMorningTitle();
-QImage drawSunsetTitle();
-QImage drawNightTitle();
+QImage drawMorningTitle(int scale);
+QImage drawSunsetTitle(int scale);
+QImage drawNightTitle(int scale);
 
-QImage drawNameBanner();
-QImage drawGrave();
+QImage drawNameBanner(int scale);
+QImage drawGrave(int scale);
 
 } // namespace art

@@ -71,9 +71,9 @@ void paintCrescentMoon(QPainter& p, QPointF centre, qreal radius)
 
 } // namespace
 
-QImage drawMorningTitle()
+QImage drawMorningTitle(int scale)
 {
-    Canvas canvas(kTitleSize);
+    Canvas canvas(kTitleSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -101,9 +101,9 @@ QImage drawMorningTitle()
     return canvas.finish();
 }
 
-QImage drawSunsetTitle()
+QImage drawSunsetTitle(int scale)
 {
-    Canvas canvas(kTitleSize);
+    Canvas canvas(kTitleSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -135,9 +135,9 @@ QImage drawSunsetTitle()
     return canvas.finish();
 }
 
-QImage drawNightTitle()
+QImage drawNightTitle(int scale)
 {
-    Canvas canvas(kTitleSize);
+    Canvas canvas(kTitleSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -159,9 +159,9 @@ QImage drawNightTitle()
     return canvas.finish();
 }
 
-QImage drawNameBanner()
+QImage drawNameBanner(int scale)
 {
-    Canvas canvas(kBannerSize);
+    Canvas canvas(kBannerSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -176,9 +176,9 @@ QImage drawNameBanner()
     return canvas.finish();
 }
 
-QImage drawGrave()
+QImage drawGrave(int scale)
 {
-    Canvas canvas(kGraveSize);
+    Canvas canvas(kGraveSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 

@@ -480,9 +480,13 @@ void FaultMatrixTest::gamePlaysWithAnyOnePictureMissing()
         buttonOf(grave, "Command1")->click();  // "埋葬"
         QCOMPARE(run.platform.ended, 1);
     }
+    // The "@2x" and "@3x" companions of a bitmap are read only for screens
+    // of those ratios: on this one their loss goes unnoticed.
+    const bool readAtThisScale = !missing.contains(QLatin1Char('@'));
     const QStringList lines = warnings.text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.filter(QStringLiteral("cannot read the picture")),
-             QStringList{QStringLiteral("nupel: cannot read the picture ") + missing});
+             readAtThisScale ? QStringList{QStringLiteral("nupel: cannot read the picture ") + missing}
+                             : QStringList{});
 }
 
 void FaultMatrixTest::damagedSaveFileIsRefusedAndLeftAlone_data()

@@ -326,13 +326,13 @@ void FrmMainGesturesTest::threeRoomClicksBringBackTheFirstPicture()
     auto *room = control<PictureBox>("Picture1");
     const QPoint wall(room->width() - 20, 20);
     auto shown = [room] { return room->picture().toImage().convertToFormat(QImage::Format_RGB32); };
-    QCOMPARE(shown(), pictureFile("nupelwha.bmp"));
+    QCOMPARE(shown(), pictureFile(":/pictures/nupelwha.bmp"));
     QTest::mouseClick(room, Qt::LeftButton, {}, wall);
-    QCOMPARE(shown(), pictureFile("nupelwh1.bmp"));
+    QCOMPARE(shown(), pictureFile(":/pictures/nupelwh1.bmp"));
     QTest::mouseClick(room, Qt::LeftButton, {}, wall);
-    QCOMPARE(shown(), pictureFile("nupelwh2.bmp"));
+    QCOMPARE(shown(), pictureFile(":/pictures/nupelwh2.bmp"));
     QTest::mouseClick(room, Qt::LeftButton, {}, wall);
-    QCOMPARE(shown(), pictureFile("nupelwha.bmp"));
+    QCOMPARE(shown(), pictureFile(":/pictures/nupelwha.bmp"));
     QCOMPARE(m_state.roomPicture.value(), 1.0);
 }
 

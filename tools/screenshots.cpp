@@ -1,5 +1,6 @@
 // Renders each window of the game to a PNG file, on the offscreen platform,
-// with a pet state chosen to show every control in use.
+// with a pet state chosen to show every control in use: once at 1× ("frmMain.png")
+// and once more on a screen scaled 2× ("frmMain@2x.png").
 
 #include "core/pet_state.h"
 #include "core/platform.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProcess>
 #include <QScrollBar>
 
 #include <cstdio>
@@ -46,6 +48,9 @@ QString widestChatter(const QFontMetrics &metrics)
     return widest;
 }
 
+// "" at 1×, "@2x" on a screen scaled 2×.
+QString scaleSuffix;
+
 bool save(QWidget &window, const QDir &out, const QString &name)
 {
     // Let deferred drawing (the pet's step waits for the next frame) land.
@@ -53,7 +58,7 @@ bool save(QWidget &window, const QDir &out, const QString &name)
     settling.start();
     while (settling.elapsed() < 50)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    const QString path = out.filePath(name + QStringLiteral(".png"));
+    const QString path = out.filePath(name + scaleSuffix + QStringLiteral(".png"));
     if (!window.grab().save(path)) {
         std::fprintf(stderr, "nupel-screenshots: cannot write %s\n", qPrintable(path));
         return false;
@@ -67,6 +72,10 @@ bool save(QWidget &window, const QDir &out, const QString &name)
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The run at 2× is this program again, on a screen scaled by Qt.
+    const bool twice = qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2");
+    if (twice)
+        scaleSuffix = QStringLiteral("@2x");
     QApplication app(argc, argv);
     // Resolved now: the working directory moves to the pictures below.
     const QDir out(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath()).absolutePath());
@@ -182,6 +191,15 @@ int main(int argc, char *argv[])
         nupel::Form10 hatching(dead, platform, mainWindow);
         hatching.Form_Load();
         ok &= save(hatching, out, QStringLiteral("Form10"));
+    }
+    if (ok && !twice) {
+        QProcess scaled;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        scaled.setProcessEnvironment(environment);
+        scaled.setProcessChannelMode(QProcess::ForwardedChannels);
+        scaled.start(QCoreApplication::applicationFilePath(), {out.path()});
+        ok = scaled.waitForFinished(-1) && scaled.exitStatus() == QProcess::NormalExit && scaled.exitCode() == 0;
     }
     return ok ? 0 : 1;
 }

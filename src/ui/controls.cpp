@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace nupel {
@@ -28,6 +30,11 @@ void CaptionLabel::setCaption(const QString &text)
 
 void CaptionLabel::fitText()
 {
+    // An empty label keeps its design size: a caption-less square stays square.
+    if (text().isEmpty()) {
+        resize(m_designSize);
+        return;
+    }
     const QSize wanted = sizeHint();
     resize(qMax(m_designSize.width(), wanted.width()), qMax(m_designSize.height(), wanted.height()));
 }
@@ -77,26 +84,132 @@ void CaptionLabel::mouseDoubleClickEvent(QMouseEvent *event)
         emit doubleClicked();
 }
 
+namespace {
+
+// Reads one scale of a picture: the matching image inside an icon file, or
+// the bitmap's "@2x"/"@3x" companion.
+QImage readScale(const QString &fileName, int scale, QSize unscaled)
+{
+    QImageReader reader(fileName);
+    if (scale == 1)
+        return reader.read();
+    if (reader.format() == "ico") {
+        for (int i = 0; i < reader.imageCount(); ++i) {
+            if (!reader.jumpToImage(i))
+                break;
+            const QImage image = reader.read();
+            if (image.size() == unscaled * scale)
+                return image;
+        }
+        return QImage();
+    }
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString companion = fileName.left(dot) + QStringLiteral("@%1x").arg(scale) + fileName.mid(dot);
+    const QImage image = QImageReader(companion).read();
+    return image.size() == unscaled * scale ? image : QImage();
+}
+
+// Keeps a label's picture at the scale of the screen it is drawn on.
+class PictureKeeper final : public QObject {
+public:
+    explicit PictureKeeper(QLabel *label) : QObject(label), m_label(label)
+    {
+        setObjectName(QStringLiteral("PictureKeeper"));
+        label->installEventFilter(this);
+    }
+
+    void show(const ScaledPicture &picture)
+    {
+        if (picture == m_picture)
+            return;
+        m_picture = picture;
+        m_label->setPixmap(picture.forRatio(m_label->devicePixelRatioF()));
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A move to a screen of another ratio repaints the whole window, so
+        // the scale is checked just before the label draws its picture.
+        if (watched == m_label && event->type() == QEvent::Paint && !m_picture.isNull()) {
+            const QPixmap wanted = m_picture.forRatio(m_label->devicePixelRatioF());
+            if (wanted.cacheKey() != m_label->pixmap().cacheKey())
+                m_label->setPixmap(wanted);
+        }
+        return false;
+    }
+
+private:
+    QLabel *m_label;
+    ScaledPicture m_picture;
+};
+
+} // namespace
+
+int ScaledPicture::scaleFor(qreal devicePixelRatio)
+{
+    // A hair above a whole ratio is still that ratio: 2.0000001 is 2×.
+    return std::clamp(static_cast<int>(std::ceil(devicePixelRatio - 1e-6)), 1, 3);
+}
+
+QPixmap ScaledPicture::forRatio(qreal devicePixelRatio) const
+{
+    if (!m_scales)
+        return QPixmap();
+    Scales &scales = *m_scales;
+    for (int scale = scaleFor(devicePixelRatio); scale > 1; --scale) {
+        const size_t slot = static_cast<size_t>(scale - 1);
+        if (!scales.read[slot]) {
+            scales.read[slot] = true;
+            QImage image = readScale(scales.fileName, scale, scales.pixmaps[0].size());
+            if (image.isNull()) {
+                std::fprintf(stderr, "nupel: cannot read the picture %s at %d×\n",
+                             qPrintable(scales.fileName), scale);
+            } else {
+                image.setDevicePixelRatio(scale);
+                scales.pixmaps[slot] = QPixmap::fromImage(std::move(image));
+            }
+        }
+        if (!scales.pixmaps[slot].isNull())
+            return scales.pixmaps[slot];
+    }
+    return scales.pixmaps[0];
+}
+
+void showPicture(QLabel *label, const ScaledPicture &picture)
+{
+    auto *keeper = label->findChild<PictureKeeper *>(QStringLiteral("PictureKeeper"), Qt::FindDirectChildrenOnly);
+    if (!keeper)
+        keeper = new PictureKeeper(label);
+    keeper->show(picture);
+}
+
 PictureBox::PictureBox(const QRect &geometry, QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setGeometry(geometry);
 }
 
-void PictureBox::setPicture(const QPixmap &picture)
+void PictureBox::setPicture(const ScaledPicture &picture)
 {
     m_picture = picture;
     update();
 }
 
+QPixmap PictureBox::picture() const
+{
+    return m_picture.forRatio(devicePixelRatioF());
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
-    if (m_picture.isNull())
+    const QPixmap shown = picture();
+    if (shown.isNull())
         return;
     QPainter painter(this);
     painter.setClipRect(contentsRect());
-    painter.drawPixmap(contentsRect().topLeft(), m_picture);
+    painter.drawPixmap(contentsRect().topLeft(), shown);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
@@ -161,26 +274,32 @@ void FrameThrottle::drawNow()
     m_draw();
 }
 
-QPixmap PictureFiles::load(const QString &fileName)
+ScaledPicture PictureFiles::load(const QString &fileName)
 {
     if (const auto found = m_loaded.constFind(fileName); found != m_loaded.constEnd())
         return *found;
     if (m_failed.contains(fileName))
-        return QPixmap();
+        return ScaledPicture();
     // Read here rather than by QPixmap::load, which would also keep every
     // picture in Qt's own cache after the window that showed it has gone: the
     // title pictures, for one, are never shown again once the game starts.
-    // Installed, the pictures lie apart from the working folder.
-    const QString path = QDir::searchPaths(pictureSearchPrefix).isEmpty()
-                             ? fileName
-                             : pictureSearchPrefix + QLatin1Char(':') + fileName;
-    QImage image = QImageReader(path).read();
+    // Installed, the pictures that lie beside the program are found apart from
+    // the working folder; those inside the program are named in full.
+    const bool named = fileName.startsWith(QLatin1Char(':'))
+                       || QDir::searchPaths(pictureSearchPrefix).isEmpty();
+    const QString path = named ? fileName : pictureSearchPrefix + QLatin1Char(':') + fileName;
+    // The larger scales are read when a screen first asks for them.
+    QImage image = readScale(path, 1, QSize());
     if (image.isNull()) {
         m_failed.insert(fileName);
         std::fprintf(stderr, "nupel: cannot read the picture %s\n", qPrintable(fileName));
-        return QPixmap();
+        return ScaledPicture();
     }
-    const QPixmap picture = QPixmap::fromImage(std::move(image));
+    ScaledPicture picture;
+    picture.m_scales = std::make_shared<ScaledPicture::Scales>();
+    picture.m_scales->fileName = path;
+    picture.m_scales->pixmaps[0] = QPixmap::fromImage(std::move(image));
+    picture.m_scales->read[0] = true;
     m_loaded.insert(fileName, picture);
     return picture;
 }

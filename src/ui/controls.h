@@ -7,7 +7,9 @@
 #include <QPixmap>
 #include <QSet>
 
+#include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace nupel {
@@ -45,6 +47,39 @@ private:
     bool m_pressed = false;
 };
 
+// One of the game's pictures at each scale it is drawn at: 1×, 2× and 3×. An
+// icon file holds every scale; a bitmap "name.bmp" has "name@2x.bmp" and
+// "name@3x.bmp" beside it. Copies share what has been read.
+class ScaledPicture {
+public:
+    ScaledPicture() = default;
+
+    bool isNull() const { return !m_scales; }
+    // The drawing for a screen of this device pixel ratio, at the next scale
+    // up (1.5 takes 2×), marked with its scale so that it covers the same
+    // logical pixels as the 1× picture. A scale that cannot be read gives the
+    // largest smaller one.
+    QPixmap forRatio(qreal devicePixelRatio) const;
+    // The scale drawn for a screen of this device pixel ratio.
+    static int scaleFor(qreal devicePixelRatio);
+
+    friend bool operator==(const ScaledPicture &a, const ScaledPicture &b) { return a.m_scales == b.m_scales; }
+
+private:
+    friend class PictureFiles;
+    struct Scales {
+        QString fileName;
+        std::array<QPixmap, 3> pixmaps;
+        std::array<bool, 3> read{};
+    };
+    std::shared_ptr<Scales> m_scales;
+};
+
+// Shows a picture in a label at the scale of the label's screen, and again
+// at another scale whenever the label is drawn on a screen of another ratio.
+// Showing the picture already shown changes nothing, not even a repaint.
+void showPicture(QLabel *label, const ScaledPicture &picture);
+
 // A picture box with a sunken border; its picture is drawn at the top left of
 // the inner area. Child controls are placed relative to that inner area.
 class PictureBox : public QFrame {
@@ -52,8 +87,9 @@ class PictureBox : public QFrame {
 public:
     PictureBox(const QRect &geometry, QWidget *parent);
 
-    void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return m_picture; }
+    void setPicture(const ScaledPicture &picture);
+    // The picture as drawn on the box's screen now.
+    QPixmap picture() const;
     QPoint innerOrigin() const { return contentsRect().topLeft(); }
 
 signals:
@@ -66,7 +102,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    ScaledPicture m_picture;
     bool m_pressed = false;
 };
 
@@ -119,15 +155,16 @@ private:
 // The search path under which the program names its picture folder.
 inline const QString pictureSearchPrefix = QStringLiteral("pictures");
 
-// Pictures read by bare file name from the picture folder, or from the working
-// directory when none is named, each decoded once. A file that cannot be read
-// gives a null pixmap and one warning.
+// Pictures read by file name, each decoded once: by bare name from the
+// picture folder (or the working directory when none is named), or from inside
+// the program by a ":/pictures/" name. A file that cannot be read gives a null
+// picture and one warning.
 class PictureFiles {
 public:
-    QPixmap load(const QString &fileName);
+    ScaledPicture load(const QString &fileName);
 
 private:
-    QHash<QString, QPixmap> m_loaded;
+    QHash<QString, ScaledPicture> m_loaded;
     QSet<QString> m_failed;
 };
 

@@ -21,6 +21,7 @@ frmBuyEgg::frmBuyEgg(PetState &state, QWidget *parent)
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setAccessibleName(QStringLiteral("売る卵の数"));
     HScroll1->setGeometry(twipsRect(360, 2040, 2295, 735));
     HScroll1->setRange(0, 0);
     HScroll1->setSingleStep(1);

@@ -37,7 +37,8 @@ frmDie::frmDie(PetState &state, RandomSource &random, Platform &platform, MainVi
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry((windowWidth - 113) / 2, 8, 113, 167);
-    Picture1->setPixmap(m_pictures.load(QStringLiteral("grave.bmp")));
+    showPicture(Picture1, m_pictures.load(QStringLiteral(":/pictures/grave.bmp")));
+    Picture1->setAccessibleName(QStringLiteral("お墓"));
 
     Label1 = makeLine(this, "Label1", QStringLiteral("残念ながら"), 184);
     Label2 = makeLine(this, "Label2", QStringLiteral("貴方の"), 206);

@@ -40,7 +40,8 @@ frmInputName::frmInputName(PetState &state, RandomSource &random, Platform &plat
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 8, 153, 71);
     PictureFiles pictures;
-    Image1->setPixmap(pictures.load(QStringLiteral("nameban.bmp")));
+    showPicture(Image1, pictures.load(QStringLiteral(":/pictures/nameban.bmp")));
+    Image1->setAccessibleName(QStringLiteral("Ｎｕｐｅｌ の看板"));
 
     Label1 = new QLabel(QStringLiteral("名前を入力してください (全角で10文字まで)"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -49,6 +50,7 @@ frmInputName::frmInputName(PetState &state, RandomSource &random, Platform &plat
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("ペットの名前"));
     Text1->setGeometry(8, 118, 232, 28);
     Text1->setFont(gameFont(pGothic, 12, false));
     Text1->setValidator(new NameBoxValidator(Text1));

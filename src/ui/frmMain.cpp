@@ -13,6 +13,7 @@
 #include "ui/frmEnding.h"
 #include "ui/frmGiveEsa.h"
 #include "ui/frmMedical.h"
+#include "ui/accessibility.h"
 #include "ui/look.h"
 
 #include <QCloseEvent>
@@ -28,6 +29,11 @@ CaptionLabel *makeLabel(QWidget *parent, const char *name, const QString &text, 
     label->setObjectName(QLatin1String(name));
     return label;
 }
+
+// The three room pictures, compiled into the program at every scale.
+const QString roomPictureFiles[] = {QStringLiteral(":/pictures/nupelwha.bmp"),
+                                    QStringLiteral(":/pictures/nupelwh1.bmp"),
+                                    QStringLiteral(":/pictures/nupelwh2.bmp")};
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
@@ -103,12 +109,27 @@ frmMain::frmMain(PetState &state, RandomSource &random, Platform &platform, QWid
 
     // Design-time pictures: the pet and the three faces until the first tick.
     const QString designIcon = petTypes().front().iconFile;
-    Image1->setPixmap(m_pictures.load(designIcon));
+    showPicture(Image1, m_pictures.load(designIcon));
     for (QLabel *face : {Image2, Image3, Image4})
-        face->setPixmap(m_pictures.load(QStringLiteral("muki1.ico")));
+        showPicture(face, m_pictures.load(QStringLiteral("muki1.ico")));
     // The other two rooms are read when first shown: many games never leave
     // the first, and each room holds a quarter of a megabyte once decoded.
-    imgNupelwha = m_pictures.load(QStringLiteral("nupelwha.bmp"));
+    imgNupelwha = m_pictures.load(roomPictureFiles[0]);
+
+    // What a screen reader says of the pictures and of the caption-less
+    // square; the square is named for what it looks like, nothing more.
+    setSpokenName(Picture1, QStringLiteral("部屋"));
+    setSpokenName(Image1, QStringLiteral("ペット"));
+    setSpokenName(Image2, Label8->text());
+    setSpokenName(Image3, Label9->text());
+    setSpokenName(Image4, Label10->text());
+    setSpokenName(Label19, QStringLiteral("白い四角"));
+    for (const MainLabel which : {MainLabel::Label1, MainLabel::Label3, MainLabel::Label5, MainLabel::Label7,
+                                  MainLabel::Label12, MainLabel::Label14, MainLabel::Label17, MainLabel::Label18})
+        describeLabel(which);
+    describePicture(MainImage::Image1, designIcon);
+    for (const MainImage face : {MainImage::Image2, MainImage::Image3, MainImage::Image4})
+        describePicture(face, QStringLiteral("muki1.ico"));
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -198,7 +219,7 @@ void frmMain::Command6_Click()
 }
 void frmMain::Image1_Click()
 {
-    Label18->setCaption(chatterLine(m_random));
+    setCaption(MainLabel::Label18, chatterLine(m_random));
 }
 
 void frmMain::Label4_MouseUp(int Button, int Shift, float, float)
@@ -278,27 +299,71 @@ QLabel *frmMain::image(MainImage which) const
 void frmMain::setCaption(MainLabel which, const QString &text)
 {
     label(which)->setCaption(text);
+    describeLabel(which);
+}
+
+void frmMain::describeLabel(MainLabel which)
+{
+    // Each figure reads as a whole phrase, its heading and unit included.
+    const QString text = label(which)->text();
+    switch (which) {
+    case MainLabel::Label1: setSpokenName(Label1, QStringLiteral("名前 ") + text); break;
+    case MainLabel::Label3: setSpokenName(Label3, QStringLiteral("タイプ ") + text); break;
+    case MainLabel::Label5:
+    case MainLabel::Label7:
+        setSpokenName(Label5, QStringLiteral("世代 ") + Label5->text() + QStringLiteral("代目"));
+        setSpokenName(Label7, Label5->text() + QStringLiteral("代目 ") + Label7->text());
+        break;
+    case MainLabel::Label12: setSpokenName(Label12, QStringLiteral("卵の数 ") + text); break;
+    case MainLabel::Label14: setSpokenName(Label14, QStringLiteral("所持金 ") + text); break;
+    case MainLabel::Label17: setSpokenName(Label17, QStringLiteral("年齢 ") + text); break;
+    case MainLabel::Label18:
+        // A new name is announced: the player hears the pet speak.
+        setSpokenName(Label18, text.isEmpty() ? QStringLiteral("ペットは黙っています")
+                                              : QStringLiteral("ペットの言葉「%1」").arg(text));
+        break;
+    }
+}
+
+void frmMain::describePicture(MainImage which, const QString &fileName)
+{
+    if (which == MainImage::Image1) {
+        for (const PetTypeRow &row : petTypes()) {
+            if (row.iconFile == fileName) {
+                setSpokenDescription(Image1, row.name + QStringLiteral(" タイプのＮｕｐｅｌ"));
+                return;
+            }
+        }
+        return;
+    }
+    const CaptionLabel *heading = which == MainImage::Image2 ? Label8 : which == MainImage::Image3 ? Label9 : Label10;
+    setSpokenDescription(image(which), heading->text() + QLatin1Char(' ') + faceCondition(fileName));
 }
 
 void frmMain::loadPicture(MainImage which, const QString &fileName)
 {
-    const QPixmap picture = m_pictures.load(fileName);
-    QLabel *shown = image(which);
     // The tick loads the three faces every second, mostly the ones already
-    // shown; setting the same picture again would still repaint the label.
-    if (!picture.isNull() && shown->pixmap().cacheKey() != picture.cacheKey())
-        shown->setPixmap(picture);
+    // shown; showing the same picture again leaves the label alone.
+    const ScaledPicture picture = m_pictures.load(fileName);
+    if (picture.isNull())
+        return;
+    showPicture(image(which), picture);
+    describePicture(which, fileName);
 }
 
 void frmMain::showRoomPicture(int number)
 {
-    QPixmap &picture = number == 2 ? imgNupelwh1 : number == 3 ? imgNupelwh2 : imgNupelwha;
+    const int slot = number == 2 ? 1 : number == 3 ? 2 : 0;
+    ScaledPicture &picture = slot == 1 ? imgNupelwh1 : slot == 2 ? imgNupelwh2 : imgNupelwha;
     if (picture.isNull())
-        picture = m_pictures.load(number == 2   ? QStringLiteral("nupelwh1.bmp")
-                                  : number == 3 ? QStringLiteral("nupelwh2.bmp")
-                                                : QStringLiteral("nupelwha.bmp"));
-    if (!picture.isNull())
-        Picture1->setPicture(picture);
+        picture = m_pictures.load(roomPictureFiles[slot]);
+    if (picture.isNull())
+        return;
+    Picture1->setPicture(picture);
+    static const QString rooms[] = {QStringLiteral("青空に渦巻きの太陽と緑の丘の部屋"),
+                                    QStringLiteral("灰色の空に緑の球と青い惑星の部屋"),
+                                    QStringLiteral("色とりどりの丸と四角の部屋")};
+    setSpokenDescription(Picture1, rooms[slot]);
 }
 
 QPoint frmMain::petPosition() const

@@ -62,6 +62,10 @@ private:
     CaptionLabel *label(MainLabel which) const;
     QLabel *image(MainImage which) const;
     void connectHandlers();
+    // What a screen reader reads for a label the rules wrote, or a picture
+    // they loaded.
+    void describeLabel(MainLabel which);
+    void describePicture(MainImage which, const QString &fileName);
 
     PetState &m_state;
     RandomSource &m_random;
@@ -82,7 +86,7 @@ private:
     int speedToggle = 0;
 
     // The three room pictures kept with the window.
-    QPixmap imgNupelwha, imgNupelwh1, imgNupelwh2;
+    ScaledPicture imgNupelwha, imgNupelwh1, imgNupelwh2;
 
     // Where the rules have put the pet, in twips; the picture follows at most
     // once per screen frame.

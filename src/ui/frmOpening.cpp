@@ -24,6 +24,8 @@ frmOpening::frmOpening(PetState &state, ClockRandom &random, Platform &platform,
     // The picture box's border lies around the 313 × 225 title picture.
     Picture1 = new PictureBox(QRect(10, 8, 317, 229), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Ｎｕｐｅｌ のタイトル画面"));
+    Picture1->setAccessibleDescription(QStringLiteral("Ｎｕｐｅｌ たちが丘に集まる絵"));
 
     Command1 = new QPushButton(QStringLiteral("Push to start"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -10,8 +10,9 @@ inline const QString pGothic = QStringLiteral("ＭＳ Ｐゴシック");
 inline const QString gothic = QStringLiteral("ＭＳ ゴシック");
 inline const QString pMincho = QStringLiteral("ＭＳ Ｐ明朝");
 
-// Maps the game's font names onto the IPA fonts and sets the application's
-// widget style. Call once, after the application object exists.
+// Maps the game's font names onto the IPA fonts, sets the application's
+// widget style, which rings the control that has the keyboard focus, and the
+// roles screen readers read. Call once, after the application object exists.
 void installGameLook();
 
 // A font of the game, 12 point bold unless told otherwise, sized in pixels so
