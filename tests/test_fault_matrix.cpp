@@ -303,8 +303,11 @@ Q_DECLARE_METATYPE(Fault)
 static void addFaultRows()
 {
     QTest::addColumn<Fault>("fault");
-    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder;
-    QTest::newRow("disk full part-way through") << Fault::DiskFull;
+    QTest::addColumn<QString>("reason");
+    // The disk is made to fill by a limit on the file's size, which the
+    // system reports as a file grown too large.
+    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder << QStringLiteral("書き込みが許可されていません");
+    QTest::newRow("disk full part-way through") << Fault::DiskFull << QStringLiteral("ファイルが大きすぎて書けません");
 }
 
 class FaultMatrixTest : public QObject {
@@ -348,6 +351,7 @@ void FaultMatrixTest::failedSaveKeepsGameAndOlderSave_data()
 void FaultMatrixTest::failedSaveKeepsGameAndOlderSave()
 {
     QFETCH(Fault, fault);
+    QFETCH(QString, reason);
     GameRun run;
     frmMain *window = run.playPochi();
     QVERIFY(window);
@@ -373,7 +377,9 @@ void FaultMatrixTest::failedSaveKeepsGameAndOlderSave()
 
     QCOMPARE(noticeWhileOpen, QStringLiteral("open"));
     QCOMPARE(run.platform.notices.size(), 1);
-    QVERIFY2(run.platform.notices[0].text.contains(QStringLiteral("pochi.npw")),
+    // The player is told which file failed and why, in Japanese.
+    QVERIFY2(run.platform.notices[0].text.contains(QStringLiteral("pochi.npw"))
+                 && run.platform.notices[0].text.contains(reason),
              qPrintable(run.platform.notices[0].text));
     QCOMPARE(run.platform.notices[0].title, programTitle);
     QCOMPARE(run.platform.ended, 0);
@@ -410,6 +416,7 @@ void FaultMatrixTest::failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave_da
 void FaultMatrixTest::failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave()
 {
     QFETCH(Fault, fault);
+    QFETCH(QString, reason);
     GameRun run;
     frmMain *window = run.playPochi();
     QVERIFY(window);
@@ -428,7 +435,9 @@ void FaultMatrixTest::failedSaveAtTerminationEndsWithFailureAndKeepsOlderSave()
     QVERIFY2(faultHeld, "the folder could still be written");
 
     QCOMPARE(run.platform.failures.size(), 1);
-    QVERIFY2(run.platform.failures[0].contains(QStringLiteral("pochi.npw")), qPrintable(run.platform.failures[0]));
+    QVERIFY2(run.platform.failures[0].contains(QStringLiteral("pochi.npw"))
+                 && run.platform.failures[0].contains(reason),
+             qPrintable(run.platform.failures[0]));
     QCOMPARE(run.platform.notices.size(), 0);
     QCOMPARE(fileBytes(QStringLiteral("pochi.npw")), olderSave);
     QCOMPARE(run.gameFiles(), QStringList{QStringLiteral("pochi.npw")});
@@ -556,6 +565,7 @@ void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept_data()
 void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept()
 {
     QFETCH(Fault, fault);
+    QFETCH(QString, reason);
     GameRun run;
     frmMain *window = run.startNewGame(QStringLiteral("pochi"));
     QVERIFY(window);
@@ -587,7 +597,8 @@ void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept()
     QCOMPARE(texts.size(), 3);
     QCOMPARE(texts[0], QStringLiteral("Ｇａｍｅ　Ｏｖｅｒ"));
     QCOMPARE(texts[1], QStringLiteral("スコアファイルを作成しますか？"));
-    QVERIFY2(texts[2].contains(QStringLiteral("pochi.nps")) && !texts[2].contains(QStringLiteral("を作成しました。")),
+    QVERIFY2(texts[2].contains(QStringLiteral("pochi.nps")) && texts[2].contains(reason)
+                 && !texts[2].contains(QStringLiteral("を作成しました。")),
              qPrintable(texts[2]));
     QCOMPARE(run.platform.ended, 1);
     QCOMPARE(fileBytes(QStringLiteral("pochi.nps")), olderScores);

@@ -421,7 +421,7 @@ void SaveFileTest::failedSaveNamesTheFileAndWhy()
     const SaveOutcome outcome = saveGame(examplePet(), random);
     QVERIFY(!outcome.saved);
     QCOMPARE(outcome.fileName, QStringLiteral("もも.npw"));
-    QVERIFY(!outcome.reason.isEmpty());
+    QCOMPARE(outcome.reason, QStringLiteral("同じ名前のフォルダがあります"));
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("もも.npw")});
     QVERIFY(QFileInfo(QStringLiteral("もも.npw")).isDir());

@@ -158,7 +158,7 @@ void ScoreFileTest::unwritableFileGivesTheReason()
     const ScoreOutcome outcome = appendScoreRecord(deadPet(), random);
     QVERIFY(!outcome.written);
     QCOMPARE(outcome.fileName, QStringLiteral("もも.nps"));
-    QVERIFY(!outcome.reason.isEmpty());
+    QCOMPARE(outcome.reason, QStringLiteral("同じ名前のフォルダがあります"));
 }
 
 QTEST_MAIN(ScoreFileTest)

@@ -1,5 +1,7 @@
 #include "files/game_folders.h"
 
+#include "files/file_reasons.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,22 +44,6 @@ int makeFolder(const QString &folder)
     return 0;
 }
 
-QString reasonInJapanese(int refusal)
-{
-    switch (refusal) {
-    case EACCES:
-    case EPERM: return QStringLiteral("書き込みが許可されていません");
-    case EROFS: return QStringLiteral("読み取り専用の場所です");
-    case ENOSPC:
-    case EDQUOT: return QStringLiteral("ディスクに空きがありません");
-    case ENOTDIR:
-    case EEXIST: return QStringLiteral("同じ名前のファイルがあってフォルダを作れません");
-    case ENOENT: return QStringLiteral("その場所が見つかりません");
-    case ENAMETOOLONG: return QStringLiteral("名前が長すぎます");
-    default: return QStringLiteral("エラー番号 %1").arg(refusal);
-    }
-}
-
 } // namespace
 
 QString installedPictureFolder(const QString &programFolder)
@@ -95,7 +81,7 @@ GameFolders chooseGameFolders(const QString &programFolder, const QString &dataF
         folders.usable = false;
         folders.notice = QStringLiteral("データフォルダ「%1」を使えません（%2）。\n"
                                         "このまま遊べますが、セーブとスコアの記録はできません。")
-                             .arg(QDir::toNativeSeparators(dataFolder), reasonInJapanese(refusal));
+                             .arg(QDir::toNativeSeparators(dataFolder), refusalInJapanese(refusal));
     }
     return folders;
 }

@@ -1,5 +1,6 @@
 #include "files/save_file.h"
 
+#include "files/file_reasons.h"
 #include "files/name_probe.h"
 #include "files/record.h"
 
@@ -7,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cmath>
 #include <limits>
 
@@ -251,16 +253,18 @@ SaveOutcome saveGame(const PetState &state, RandomSource &random)
     const int key = drawScrambleKey(random);
     const std::optional<QByteArray> bytes = formatSaveRecord(state, key);
     if (!bytes) {
-        outcome.reason = QStringLiteral("The name cannot be written in code page 932.");
+        outcome.reason = nameNotWritableReason();
         return outcome;
     }
     QSaveFile file(outcome.fileName);
+    // The reason is read from the call that failed, not from one before it.
+    errno = 0;
     // Unbuffered, so that a write the disk cuts short fails here: a buffered
     // write fails only inside commit(), which then still puts the cut-off file
     // in place of the older save.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, *bytes)
         || !file.commit()) {
-        outcome.reason = file.errorString();
+        outcome.reason = writeFailureReason(file, errno);
         return outcome;
     }
     outcome.saved = true;
