@@ -1,7 +1,7 @@
 // The rules of the care dialogs without windows: who can pay, what each food,
 // treatment and cleaning does, and what eggs fetch at the market.
 
-#include "care/care_dialog.h"
+#include "care/care_visits.h"
 #include "care/egg_market.h"
 #include "care/feeding.h"
 #include "care/level_care.h"

@@ -1,7 +1,7 @@
 // The death tests: vital limits and their order, the lifespan draw, the
 // old-age test and the hand-off to the death screen.
 
-#include "core/death.h"
+#include "life/death.h"
 #include "support/recording_view.h"
 #include "support/scripted_random.h"
 

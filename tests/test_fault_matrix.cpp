@@ -473,7 +473,7 @@ void FaultMatrixTest::gamePlaysWithAnyOnePictureMissing()
         }
         for (const PetTypeRow &row : petTypes()) {
             run.state.petType = row.name;
-            window->ShowTypeIcon();
+            showTypeIcon(run.state, *window);
         }
         QVERIFY(run.state.age >= 1);
         QCOMPARE(captionOf(window, "Label1"), QStringLiteral("pochi"));

@@ -1,7 +1,7 @@
 // The main window on the offscreen platform: controls, fonts, pictures, walking.
 
 #include "support/main_window_fixture.h"
-#include "core/main_window.h"
+#include "life/walking.h"
 #include "support/modal.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"

@@ -1,7 +1,7 @@
 // The hatching: the burial's draws and what raising the hatchling resets and
 // keeps.
 
-#include "core/tick.h"
+#include "play/tick.h"
 #include "life/hatching.h"
 #include "support/fake_platform.h"
 #include "support/recording_view.h"

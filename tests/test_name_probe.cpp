@@ -105,6 +105,11 @@ void NameProbeTest::nameTestAcceptsOnlySafeFileNames()
     QFETCH(bool, usable);
     QCOMPARE(nameCharactersAllowed(name), usable);
     QCOMPARE(nameIsUsable(name), usable);
+    // Only a name that passes becomes the pet's.
+    PetState state;
+    state.petName = QStringLiteral("before");
+    QCOMPARE(namePet(state, name), usable);
+    QCOMPARE(state.petName, usable ? name : QStringLiteral("before"));
     // Nothing is left behind, and nothing is made for a refused name.
     QCOMPARE(folderEntries(), QStringList());
 }

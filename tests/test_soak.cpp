@@ -3,13 +3,13 @@
 // checked after every event. The windows are left out (RecordingView and
 // FakePlatform stand in), so hundreds of lives take seconds.
 
-#include "care/care_dialog.h"
+#include "care/care_visits.h"
 #include "care/egg_market.h"
 #include "care/feeding.h"
 #include "care/level_care.h"
-#include "core/death.h"
-#include "core/main_window.h"
-#include "core/tick.h"
+#include "life/death.h"
+#include "play/running.h"
+#include "play/tick.h"
 #include "files/save_file.h"
 #include "files/score_file.h"
 #include "life/chatter.h"
@@ -109,7 +109,7 @@ void Soak::startGame()
     m_temper = static_cast<Temper>(below(3));
     m_laid = false;
     m_lastType = m_state.petType;
-    mainWindowLoad(m_state, m_view);
+    startPlay(m_state, m_view);
     note(QStringLiteral("new game"));
 }
 
@@ -349,7 +349,7 @@ QString Soak::saveAndReload()
         return QStringLiteral("a scrambled field came back changed");
     m_state = loaded;
     m_lastType = m_state.petType;
-    mainWindowLoad(m_state, m_view);
+    startPlay(m_state, m_view);
     note(QStringLiteral("save and reload"));
     return check(QStringLiteral("reload"));
 }

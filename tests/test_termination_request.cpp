@@ -2,10 +2,10 @@
 // living pet must be saved exactly as "Ｓａｖｅ" saves it, wherever the game
 // stands, and nothing may be written while no pet lives.
 
-#include "care/care_dialog.h"
-#include "core/death.h"
-#include "core/main_window.h"
-#include "core/tick.h"
+#include "care/care_visits.h"
+#include "life/death.h"
+#include "play/running.h"
+#include "play/tick.h"
 #include "files/save_file.h"
 #include "files/session_end.h"
 #include "life/hatching.h"
@@ -119,7 +119,7 @@ void TerminationRequestTest::startGame()
 {
     m_state.setNewGameValues();
     m_state.petName = petName;
-    mainWindowLoad(m_state, m_view);
+    startPlay(m_state, m_view);
 }
 
 void TerminationRequestTest::playOneSecond()
@@ -271,7 +271,7 @@ void TerminationRequestTest::livingPetIsSavedWhereverTheGameStands()
     FakePlatform platform;
     ScriptedRandom random{fractionFor(1, 4)};
     random.script(quietTick);
-    mainWindowLoad(loaded, view);
+    startPlay(loaded, view);
     for (int event = 0; event < 10; ++event)
         mainTimerEvent(loaded, random, view, platform);
     QCOMPARE(random.remaining(), std::size_t(0));

@@ -2,8 +2,8 @@
 // death, type change and tantrums end a tick, faces, labels, the pet icon,
 // the laying with its price and the birthday.
 
-#include "core/death.h"
-#include "core/tick.h"
+#include "life/death.h"
+#include "play/tick.h"
 #include "support/fake_platform.h"
 #include "support/recording_view.h"
 #include "support/scripted_random.h"

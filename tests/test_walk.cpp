@@ -1,6 +1,6 @@
 // The pet's walk: direction draws every tenth step and a walking area it never leaves.
 
-#include "core/main_window.h"
+#include "life/walking.h"
 #include "support/recording_view.h"
 #include "support/scripted_random.h"
 
@@ -16,7 +16,6 @@ private slots:
     void stepFollowsDirectionOrStopsAtTheEdge();
     void emptyDirectionWalksDownRight();
     void newDirectionIsDrawnEveryTenthStep();
-    void mainWindowLoadWritesLabelsIconAndRoom();
 };
 
 void WalkTest::stepFollowsDirectionOrStopsAtTheEdge_data()
@@ -84,31 +83,6 @@ void WalkTest::newDirectionIsDrawnEveryTenthStep()
     QCOMPARE(state.walkDirection.value(), 2.0);
     // The tenth step already goes the new way.
     QCOMPARE(view.position, QPoint(1800 + 8 * 60, 1200 + 8 * 60));
-}
-
-void WalkTest::mainWindowLoadWritesLabelsIconAndRoom()
-{
-    PetState state;
-    state.setNewGameValues();
-    state.petName = QStringLiteral("もも");
-    state.petType = QStringLiteral("KaneQueen");
-    state.generation = 3;
-    state.money = 60000;
-    state.walkCount = 7;
-    RecordingView view;
-    mainWindowLoad(state, view);
-    QCOMPARE(view.captions.value(MainLabel::Label1), QStringLiteral("もも"));
-    QCOMPARE(view.captions.value(MainLabel::Label3), QStringLiteral("KaneQueen"));
-    QCOMPARE(view.captions.value(MainLabel::Label7), QStringLiteral("もも"));
-    QCOMPARE(view.captions.value(MainLabel::Label5), QStringLiteral("3"));
-    QCOMPARE(view.captions.value(MainLabel::Label14), QStringLiteral("60000円"));
-    QVERIFY(!view.captions.contains(MainLabel::Label12));
-    QVERIFY(!view.captions.contains(MainLabel::Label17));
-    QCOMPARE(view.pictures.value(MainImage::Image1), QStringLiteral("nupkan.ico"));
-    QCOMPARE(state.walkCount.value(), 0.0);
-    QVERIFY(view.visible);
-    QCOMPARE(view.log.first(), QStringLiteral("room 1"));
-    QCOMPARE(view.log.last(), QStringLiteral("room 1"));
 }
 
 QTEST_APPLESS_MAIN(WalkTest)

@@ -5,7 +5,7 @@
 #include "core/pet_state.h"
 #include "core/platform.h"
 #include "core/random_source.h"
-#include "core/tick.h"
+#include "play/tick.h"
 #include "life/chatter.h"
 #include "ui/frmBuyEgg.h"
 #include "ui/Form10.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "care/care_dialog.h"
+#include "care/care_visits.h"
 #include "core/pet_state.h"
 
 namespace nupel {

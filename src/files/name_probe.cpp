@@ -50,4 +50,12 @@ bool nameIsUsable(const QString &name)
     return probe.remove();
 }
 
+bool namePet(PetState &state, const QString &name)
+{
+    if (!nameIsUsable(name))
+        return false;
+    state.petName = name;
+    return true;
+}
+
 } // namespace nupel

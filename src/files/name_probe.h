@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/pet_state.h"
+
 #include <QString>
 
 namespace nupel {
@@ -25,5 +27,9 @@ QString probeFileName(const QString &name);
 // the probe name shows that the name makes a file name; it is left untouched.
 // In a working folder that takes no file at all the characters alone decide.
 bool nameIsUsable(const QString &name);
+
+// Names the pet when the name passes the name test; returns whether it did.
+// A refused name leaves the pet's name as it was.
+bool namePet(PetState &state, const QString &name);
 
 } // namespace nupel

@@ -1,6 +1,6 @@
 #include "life/hatching.h"
 
-#include "core/death.h"
+#include "life/death.h"
 
 namespace nupel {
 

@@ -1,6 +1,6 @@
 #include "life/type_change.h"
 
-#include "core/main_window.h"
+#include "core/figures.h"
 #include "life/pet_types.h"
 
 namespace nupel {

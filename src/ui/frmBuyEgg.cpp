@@ -1,7 +1,7 @@
 #include "ui/frmBuyEgg.h"
 
 #include "care/egg_market.h"
-#include "core/main_window.h"
+#include "core/figures.h"
 #include "ui/look.h"
 
 namespace nupel {

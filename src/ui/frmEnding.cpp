@@ -1,6 +1,7 @@
 #include "ui/frmEnding.h"
 
 #include "files/save_file.h"
+#include "play/running.h"
 #include "ui/look.h"
 
 #include <QKeyEvent>
@@ -53,7 +54,7 @@ void frmEnding::command1_click()
 
 void frmEnding::Command2_Click()
 {
-    m_state.suspended = 0;
+    resumeAfterQuit(m_state);
     done(QDialog::Rejected);
 }
 

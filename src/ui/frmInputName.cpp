@@ -98,13 +98,11 @@ bool frmInputName::eventFilter(QObject *watched, QEvent *event)
 
 void frmInputName::command1_click()
 {
-    const QString candidate = Text1->text();
-    if (!nameIsUsable(candidate)) {
+    if (!namePet(m_state, Text1->text())) {
         m_platform.messageBox(QStringLiteral("ファイル名として不適当な名前をつけることはできません。"),
                               programTitle, NoticeButtons::Ok, NoticeIcon::None);
         return;
     }
-    m_state.petName = candidate;
     startGame();
 }
 

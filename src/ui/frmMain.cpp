@@ -1,12 +1,11 @@
 #include "ui/frmMain.h"
 
-#include "core/death.h"
-#include "core/main_window.h"
-#include "core/tick.h"
+#include "life/walking.h"
+#include "play/running.h"
+#include "play/tick.h"
 #include "life/chatter.h"
 #include "life/gestures.h"
 #include "life/pet_types.h"
-#include "life/type_change.h"
 #include "ui/frmBuyEgg.h"
 #include "ui/frmClean.h"
 #include "ui/frmDie.h"
@@ -157,7 +156,7 @@ void frmMain::connectHandlers()
 
 void frmMain::Form_Load()
 {
-    mainWindowLoad(m_state, *this);
+    startPlay(m_state, *this);
 }
 
 void frmMain::Timer1_Timer()
@@ -192,22 +191,18 @@ void frmMain::Command4_Click()
 
 void frmMain::Command5_Click()
 {
-    if (m_state.suspended == 0) {
-        Command5->setText(QStringLiteral("休止解除"));
-        m_state.suspended = 1;
-        for (QPushButton *button : {Command1, Command2, Command3, Command4, Command6})
-            button->setEnabled(false);
-    } else if (m_state.suspended == 1) {
-        Command5->setText(QStringLiteral("小休止"));
-        m_state.suspended = 0;
-        for (QPushButton *button : {Command1, Command2, Command3, Command4, Command6})
-            button->setEnabled(true);
-    }
+    const PauseChange change = togglePause(m_state);
+    if (change == PauseChange::Unchanged)
+        return;
+    const bool paused = change == PauseChange::Paused;
+    Command5->setText(paused ? QStringLiteral("休止解除") : QStringLiteral("小休止"));
+    for (QPushButton *button : {Command1, Command2, Command3, Command4, Command6})
+        button->setEnabled(!paused);
 }
 
 void frmMain::Command6_Click()
 {
-    m_state.suspended = 1;
+    suspendForQuit(m_state);
     m_platform.beep();
     hideWindow();
     {
@@ -217,6 +212,7 @@ void frmMain::Command6_Click()
     // Only a cancelled quit comes back here.
     showWindow();
 }
+
 void frmMain::Image1_Click()
 {
     setCaption(MainLabel::Label18, chatterLine(m_random));
@@ -248,26 +244,6 @@ void frmMain::Label19_Click()
 void frmMain::Picture1_Click()
 {
     showRoomPicture(nextRoomPicture(m_state));
-}
-
-void frmMain::WalkPet()
-{
-    walkPet(m_state, m_random, *this);
-}
-
-void frmMain::ShowTypeIcon()
-{
-    showTypeIcon(m_state, *this);
-}
-
-void frmMain::HandleDeath()
-{
-    handleDeath(m_state, *this);
-}
-
-void frmMain::ChangeType()
-{
-    changeType(m_state, m_random, *this, m_platform);
 }
 
 CaptionLabel *frmMain::label(MainLabel which) const

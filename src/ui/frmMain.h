@@ -35,12 +35,6 @@ public:
     void Label19_Click();
     void Picture1_Click();
 
-    // Routines of the window.
-    void WalkPet();
-    void ShowTypeIcon();
-    void HandleDeath();
-    void ChangeType();
-
     QTimer &timer() { return Timer1; }
     // The clock by which the walking pet is drawn; the desktop's unless set.
     void setFrameClock(FrameClock &clock) { m_petFrames.setClock(clock); }

@@ -3,7 +3,7 @@
 #include "care/egg_market.h"
 #include "core/pet_state.h"
 #include "core/random_source.h"
-#include "core/tick.h"
+#include "play/tick.h"
 #include "files/name_probe.h"
 #include "files/save_file.h"
 #include "support/fake_platform.h"

@@ -12,7 +12,7 @@
 
 #include "core/main_view.h"
 #include "core/random_source.h"
-#include "core/tick.h"
+#include "play/tick.h"
 #include "silent_platform.h"
 
 #include <time.h>

@@ -1,7 +1,8 @@
-#include "core/tick.h"
+#include "play/tick.h"
 
-#include "core/death.h"
-#include "core/main_window.h"
+#include "life/death.h"
+#include "core/figures.h"
+#include "life/walking.h"
 #include "life/pet_types.h"
 #include "life/type_change.h"
 

@@ -15,17 +15,8 @@ inline constexpr int walkTopMax = 2760;
 inline constexpr int walkStep = 60;
 inline const QPoint petStartPosition{walkLeftMin, walkTopMax};
 
-// Loading the main window: room picture, window shown (a living pet is in
-// play from here), labels, pet icon.
-void mainWindowLoad(PetState &state, MainView &view);
-
 // One step of the pet: every tenth call draws a new diagonal; a step that
 // would leave the walking area is skipped.
 void walkPet(PetState &state, RandomSource &random, MainView &view);
-
-// Label texts: a number followed by its unit, with no space between.
-QString eggsText(const Cell &eggs);
-QString moneyText(const Int32 &money);
-QString ageText(const Cell &age);
 
 } // namespace nupel

@@ -1,4 +1,4 @@
-#include "care/care_dialog.h"
+#include "care/care_visits.h"
 
 namespace nupel {
 

@@ -1,4 +1,4 @@
-#include "core/death.h"
+#include "life/death.h"
 
 namespace nupel {
 
