@@ -11,12 +11,10 @@
 #include "support/scripted_random.h"
 #include "ui/Form10.h"
 #include "ui/frmBuyEgg.h"
-#include "ui/frmClean.h"
+#include "ui/care_menus.h"
 #include "ui/frmDie.h"
 #include "ui/frmEnding.h"
-#include "ui/frmGiveEsa.h"
 #include "ui/frmInputName.h"
-#include "ui/frmMedical.h"
 #include "ui/frmOpening.h"
 #include "ui/look.h"
 
@@ -104,7 +102,7 @@ void AccessibilityTest::everyWindowIsNamedByItsCaptionAndEveryControlHasAName()
     else if (window == QLatin1String("frmInputName"))
         shown = std::make_unique<frmInputName>(m_state, m_random, m_platform);
     else if (window == QLatin1String("frmGiveEsa"))
-        shown = std::make_unique<frmGiveEsa>(m_state, m_random);
+        shown = std::make_unique<frmGiveEsa>(m_state, m_random, m_platform);
     else if (window == QLatin1String("frmMedical"))
         shown = std::make_unique<frmMedical>(m_state, m_platform);
     else if (window == QLatin1String("frmClean"))

@@ -5,10 +5,8 @@
 #include "support/main_window_fixture.h"
 #include "support/modal.h"
 #include "ui/frmBuyEgg.h"
-#include "ui/frmClean.h"
-#include "ui/frmGiveEsa.h"
+#include "ui/care_menus.h"
 #include "ui/frmMain.h"
-#include "ui/frmMedical.h"
 #include "ui/look.h"
 
 #include <QPointer>
@@ -87,7 +85,7 @@ std::unique_ptr<CareDialog> makeDialog(const QString &name, PetState &state, Ran
                                        Platform &platform)
 {
     if (name == QLatin1String("frmGiveEsa"))
-        return std::make_unique<frmGiveEsa>(state, random);
+        return std::make_unique<frmGiveEsa>(state, random, platform);
     if (name == QLatin1String("frmMedical"))
         return std::make_unique<frmMedical>(state, platform);
     if (name == QLatin1String("frmClean"))

@@ -9,13 +9,11 @@
 #include "life/chatter.h"
 #include "ui/frmBuyEgg.h"
 #include "ui/Form10.h"
-#include "ui/frmClean.h"
+#include "ui/care_menus.h"
 #include "ui/frmDie.h"
 #include "ui/frmEnding.h"
-#include "ui/frmGiveEsa.h"
 #include "ui/frmInputName.h"
 #include "ui/frmMain.h"
-#include "ui/frmMedical.h"
 #include "ui/frmOpening.h"
 #include "ui/look.h"
 #include "silent_platform.h"
@@ -135,7 +133,7 @@ int main(int argc, char *argv[])
         care.money = 1200;
         care.eggs = 12;
         care.eggPrice = 30;
-        nupel::frmGiveEsa feeding(care, random);
+        nupel::frmGiveEsa feeding(care, random, platform);
         feeding.Form_Load();
         feeding.show();
         ok &= save(feeding, out, QStringLiteral("frmGiveEsa"));

@@ -3,26 +3,14 @@
 #include "life/hatching.h"
 #include "ui/look.h"
 
-#include <QKeyEvent>
-
 namespace nupel {
 
 Form10::Form10(PetState &state, Platform &platform, MainView &mainWindow, QWidget *parent)
-    : QDialog(parent), m_state(state), m_platform(platform), m_mainWindow(mainWindow)
+    : GameDialog("Form10", QStringLiteral("孵化"), QSize(392, 72), gameFont(pGothic), EscapeKey::Ignored, parent),
+      m_state(state), m_platform(platform), m_mainWindow(mainWindow)
 {
-    setObjectName(QStringLiteral("Form10"));
-    setWindowTitle(QStringLiteral("孵化"));
-    setFixedSize(392, 72);
-    setFont(gameFont(pGothic));
-
-    auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(geometry);
-        return button;
-    };
-    Command1 = makeButton("Command1", QStringLiteral("孵化させる"), QRect(12, 14, 136, 44));
-    Command2 = makeButton("Command2", QStringLiteral("孵化させない(GameOver)"), QRect(160, 14, 220, 44));
+    Command1 = makeButton(this, "Command1", QStringLiteral("孵化させる"), QRect(12, 14, 136, 44));
+    Command2 = makeButton(this, "Command2", QStringLiteral("孵化させない(GameOver)"), QRect(160, 14, 220, 44));
     // Neither answer is the obvious one: Enter presses nothing.
     Command1->setAutoDefault(false);
     Command2->setAutoDefault(false);
@@ -58,15 +46,6 @@ void Form10::reject()
         return;
     }
     Command2_Click();
-}
-
-void Form10::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace nupel

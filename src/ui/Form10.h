@@ -4,6 +4,8 @@
 #include "core/pet_state.h"
 #include "core/platform.h"
 
+#include "ui/controls.h"
+
 #include <QDialog>
 #include <QPushButton>
 
@@ -11,7 +13,7 @@ namespace nupel {
 
 // The hatching window: raise the hatchling as the next generation, or end
 // the game.
-class Form10 final : public QDialog {
+class Form10 final : public GameDialog {
     Q_OBJECT
 public:
     Form10(PetState &state, Platform &platform, MainView &mainWindow, QWidget *parent = nullptr);
@@ -23,10 +25,6 @@ public:
 
     // The frame's close box acts like "孵化させない(GameOver)".
     void reject() override;
-
-protected:
-    // No button answers Escape.
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     PetState &m_state;

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,12 +13,46 @@
 
 namespace nupel {
 
+GameDialog::GameDialog(const char *name, const QString &caption, QSize size, const QFont &font,
+                       EscapeKey escape, QWidget *parent)
+    : QDialog(parent), m_escape(escape)
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(caption);
+    setFixedSize(size);
+    setFont(font);
+}
+
+void GameDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (m_escape == EscapeKey::Ignored && event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
 CaptionLabel::CaptionLabel(const QString &text, const QRect &geometry, QWidget *parent)
     : QLabel(text, parent), m_designSize(geometry.size())
 {
     setGeometry(geometry);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fitText();
+}
+
+CaptionLabel *makeCaptionLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *label = new CaptionLabel(caption, geometry, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
 }
 
 void CaptionLabel::setCaption(const QString &text)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QHash>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSet>
 
 #include <array>
@@ -13,6 +15,34 @@
 #include <optional>
 
 namespace nupel {
+
+// Captions that stand in two places: each care button of the main window
+// names the dialog it opens, and the pause button goes back to its first
+// caption.
+inline const QString feedCaption = QStringLiteral("餌を与える");
+inline const QString doctorCaption = QStringLiteral("医者に診せる");
+inline const QString cleanCaption = QStringLiteral("掃除する");
+inline const QString sellEggsCaption = QStringLiteral("卵を売る");
+inline const QString pauseCaption = QStringLiteral("小休止");
+
+// What Escape does in a dialog: the same as its frame's close box, or
+// nothing, where only a button may answer.
+enum class EscapeKey { Closes, Ignored };
+
+// A dialog of the game: its object name, caption, fixed client size and font.
+class GameDialog : public QDialog {
+    Q_OBJECT
+protected:
+    GameDialog(const char *name, const QString &caption, QSize size, const QFont &font,
+               EscapeKey escape, QWidget *parent);
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    EscapeKey m_escape;
+};
+
+// A push button with the game's name for it, at `geometry` in pixels.
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
 
 // A label placed at its design size that grows to the right and downwards when
 // its text needs more room, and reports the mouse the way the game's handlers
@@ -46,6 +76,9 @@ private:
     QSize m_designSize;
     bool m_pressed = false;
 };
+
+// A caption label with the game's name for it, at `geometry` in pixels.
+CaptionLabel *makeCaptionLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
 
 // One of the game's pictures at each scale it is drawn at: 1×, 2× and 3×. An
 // icon file holds every scale; a bitmap "name.bmp" has "name@2x.bmp" and

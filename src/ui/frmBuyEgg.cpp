@@ -7,7 +7,7 @@
 namespace nupel {
 
 frmBuyEgg::frmBuyEgg(PetState &state, QWidget *parent)
-    : CareDialog(state, "frmBuyEgg", QStringLiteral("卵を売る"), 4860, 3105, parent)
+    : CareDialog(state, "frmBuyEgg", sellEggsCaption, 4860, 3105, parent)
 {
     Label1 = addLabel("Label1", QString(), twipsRect(600, 120, 3375, 300));
     Label3 = addLabel("Label3", QStringLiteral("0個"), twipsRect(1440, 720, 1335, 300));
@@ -17,7 +17,7 @@ frmBuyEgg::frmBuyEgg(PetState &state, QWidget *parent)
 
     Command5 = addButton("Command5", QStringLiteral("全部売る"), twipsRect(3000, 720, 1695, 615));
     Command3 = addButton("Command3", QStringLiteral("これだけ売る"), twipsRect(3000, 1440, 1695, 615));
-    Command4 = addButton("Command4", QStringLiteral("売るのやめる"), twipsRect(3000, 2160, 1695, 615));
+    Command4 = addCancelButton(QStringLiteral("売るのやめる"), twipsRect(3000, 2160, 1695, 615));
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
@@ -38,7 +38,6 @@ frmBuyEgg::frmBuyEgg(PetState &state, QWidget *parent)
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmBuyEgg::HScroll1_Change);
     connect(Command5, &QPushButton::clicked, this, &frmBuyEgg::Command5_Click);
     connect(Command3, &QPushButton::clicked, this, &frmBuyEgg::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmBuyEgg::Command4_Click);
 }
 
 void frmBuyEgg::Form_Load()

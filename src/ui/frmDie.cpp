@@ -5,8 +5,6 @@
 #include "ui/Form10.h"
 #include "ui/look.h"
 
-#include <QKeyEvent>
-
 namespace nupel {
 
 namespace {
@@ -27,13 +25,10 @@ QLabel *makeLine(QWidget *parent, const char *name, const QString &text, int top
 
 frmDie::frmDie(PetState &state, RandomSource &random, Platform &platform, MainView &mainWindow,
                QWidget *parent)
-    : QDialog(parent), m_state(state), m_random(random), m_platform(platform), m_mainWindow(mainWindow)
+    : GameDialog("frmDie", QStringLiteral("死亡"), QSize(windowWidth, windowHeight), gameFont(), EscapeKey::Ignored,
+                 parent),
+      m_state(state), m_random(random), m_platform(platform), m_mainWindow(mainWindow)
 {
-    setObjectName(QStringLiteral("frmDie"));
-    setWindowTitle(QStringLiteral("死亡"));
-    setFixedSize(windowWidth, windowHeight);
-    setFont(gameFont());
-
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry((windowWidth - 113) / 2, 8, 113, 167);
@@ -46,9 +41,7 @@ frmDie::frmDie(PetState &state, RandomSource &random, Platform &platform, MainVi
     Label4 = makeLine(this, "Label4", QStringLiteral("亡くなりました"), 250);
     Label5 = makeLine(this, "Label5", QStringLiteral("Label5"), 272);
 
-    Command1 = new QPushButton(QStringLiteral("埋葬"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry((windowWidth - 113) / 2, 310, 113, 36);
+    Command1 = makeButton(this, "Command1", QStringLiteral("埋葬"), QRect((windowWidth - 113) / 2, 310, 113, 36));
     Command1->setDefault(true);
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &frmDie::command1_click);
@@ -99,15 +92,6 @@ void frmDie::reject()
         return;
     }
     m_platform.endProgram();
-}
-
-void frmDie::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frmDie::unload()

@@ -14,7 +14,7 @@ namespace nupel {
 
 // The death screen: the grave, how the pet died and how old it was, and the
 // burial that decides whether an egg hatches or the game is over.
-class frmDie final : public QDialog {
+class frmDie final : public GameDialog {
     Q_OBJECT
 public:
     frmDie(PetState &state, RandomSource &random, Platform &platform, MainView &mainWindow,
@@ -26,10 +26,6 @@ public:
 
     // The frame's close box acts like declining the score file: the game ends.
     void reject() override;
-
-protected:
-    // No button answers Escape.
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Closes the window on the way to the hatching, which goes on without it.

@@ -4,32 +4,21 @@
 #include "play/running.h"
 #include "ui/look.h"
 
-#include <QKeyEvent>
-
 namespace nupel {
 
 frmEnding::frmEnding(PetState &state, RandomSource &random, Platform &platform, QWidget *parent)
-    : QDialog(parent), m_state(state), m_random(random), m_platform(platform)
+    : GameDialog("frmEnding", QStringLiteral("Warning!!"), QSize(128, 209), gameFont(), EscapeKey::Ignored,
+                 parent),
+      m_state(state), m_random(random), m_platform(platform)
 {
-    setObjectName(QStringLiteral("frmEnding"));
-    setWindowTitle(QStringLiteral("Warning!!"));
-    setFixedSize(128, 209);
-    setFont(gameFont());
-
     Label1 = new QLabel(QStringLiteral("終了します！！"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(8, 6, 113, 36);
     Label1->setAlignment(Qt::AlignCenter);
 
-    auto makeButton = [this](const char *name, const QString &caption, int top) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(8, top, 113, 49);
-        return button;
-    };
-    Command1 = makeButton("Command1", QStringLiteral("Ｓａｖｅ"), 46);
-    Command2 = makeButton("Command2", QStringLiteral("Ｃａｎｃｅｌ"), 99);
-    Command3 = makeButton("Command3", QStringLiteral("Ｏ．Ｋ．"), 152);
+    Command1 = makeButton(this, "Command1", QStringLiteral("Ｓａｖｅ"), QRect(8, 46, 113, 49));
+    Command2 = makeButton(this, "Command2", QStringLiteral("Ｃａｎｃｅｌ"), QRect(8, 99, 113, 49));
+    Command3 = makeButton(this, "Command3", QStringLiteral("Ｏ．Ｋ．"), QRect(8, 152, 113, 49));
     Command1->setDefault(true);
     Command1->setFocus();
 
@@ -66,15 +55,6 @@ void frmEnding::Command3_Click()
 void frmEnding::reject()
 {
     Command2_Click();
-}
-
-void frmEnding::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace nupel

@@ -4,6 +4,8 @@
 #include "core/platform.h"
 #include "core/random_source.h"
 
+#include "ui/controls.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +14,7 @@ namespace nupel {
 
 // The quit dialog: save and quit, back to the game, or quit without saving.
 // Shown modally by the main window's "Push to End".
-class frmEnding final : public QDialog {
+class frmEnding final : public GameDialog {
     Q_OBJECT
 public:
     frmEnding(PetState &state, RandomSource &random, Platform &platform, QWidget *parent = nullptr);
@@ -24,10 +26,6 @@ public:
 
     // The frame's close box acts like "Ｃａｎｃｅｌ".
     void reject() override;
-
-protected:
-    // No button answers Escape.
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     PetState &m_state;

@@ -29,13 +29,10 @@ public:
 
 frmInputName::frmInputName(PetState &state, RandomSource &random, Platform &platform,
                            QWidget *parent)
-    : QDialog(parent), m_state(state), m_random(random), m_platform(platform)
+    : GameDialog("frmInputName", QStringLiteral("名前の入力"), QSize(378, 173), gameFont(), EscapeKey::Closes,
+                 parent),
+      m_state(state), m_random(random), m_platform(platform)
 {
-    setObjectName(QStringLiteral("frmInputName"));
-    setWindowTitle(QStringLiteral("名前の入力"));
-    setFixedSize(378, 173);
-    setFont(gameFont());
-
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 8, 153, 71);
@@ -56,15 +53,11 @@ frmInputName::frmInputName(PetState &state, RandomSource &random, Platform &plat
     Text1->setValidator(new NameBoxValidator(Text1));
     Text1->installEventFilter(this);
 
-    Command1 = new QPushButton(QStringLiteral("Ｏ．Ｋ．"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(254, 8, 116, 74);
+    Command1 = makeButton(this, "Command1", QStringLiteral("Ｏ．Ｋ．"), QRect(254, 8, 116, 74));
     Command1->setFont(gameFont(pMincho));
     Command1->setDefault(true);
 
-    Command2 = new QPushButton(QStringLiteral("Ｌｏａｄ"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(254, 91, 116, 74);
+    Command2 = makeButton(this, "Command2", QStringLiteral("Ｌｏａｄ"), QRect(254, 91, 116, 74));
     Command2->setFont(gameFont(pMincho));
 
     connect(Command1, &QPushButton::clicked, this, &frmInputName::command1_click);

@@ -4,6 +4,8 @@
 #include "core/platform.h"
 #include "core/random_source.h"
 
+#include "ui/controls.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +15,7 @@ namespace nupel {
 
 // The name entry: name a new pet, or load a saved game. Either way the main
 // window opens and this window goes for good.
-class frmInputName final : public QDialog {
+class frmInputName final : public GameDialog {
     Q_OBJECT
 public:
     frmInputName(PetState &state, RandomSource &random, Platform &platform, QWidget *parent = nullptr);

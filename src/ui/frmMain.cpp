@@ -7,11 +7,9 @@
 #include "life/gestures.h"
 #include "life/pet_types.h"
 #include "ui/frmBuyEgg.h"
-#include "ui/frmClean.h"
+#include "ui/care_menus.h"
 #include "ui/frmDie.h"
 #include "ui/frmEnding.h"
-#include "ui/frmGiveEsa.h"
-#include "ui/frmMedical.h"
 #include "ui/accessibility.h"
 #include "ui/look.h"
 
@@ -22,25 +20,10 @@ namespace nupel {
 
 namespace {
 
-CaptionLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
-{
-    auto *label = new CaptionLabel(text, geometry, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 // The three room pictures, compiled into the program at every scale.
 const QString roomPictureFiles[] = {QStringLiteral(":/pictures/nupelwha.bmp"),
                                     QStringLiteral(":/pictures/nupelwh1.bmp"),
                                     QStringLiteral(":/pictures/nupelwh2.bmp")};
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 QLabel *makeImage(QWidget *parent, const char *name, QRect geometry)
 {
@@ -60,39 +43,39 @@ frmMain::frmMain(PetState &state, RandomSource &random, Platform &platform, QWid
     setFixedSize(twipsToPixels(7905), twipsToPixels(6180));
     setFont(gameFont());
 
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Ｎａｍｅ"), twipsRect(240, 0, 975, 255));
-    Label1 = makeLabel(this, "Label1", QStringLiteral("namae"), twipsRect(600, 240, 2415, 375));
-    Label4 = makeLabel(this, "Label4", QStringLiteral("Ｔｙｐｅ"), twipsRect(2760, 0, 1095, 255));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Label3"), twipsRect(3120, 240, 1695, 375));
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Label5"), twipsRect(5160, 0, 375, 255));
-    Label6 = makeLabel(this, "Label6", QStringLiteral("代目"), twipsRect(5640, 0, 495, 255));
-    Label7 = makeLabel(this, "Label7", QStringLiteral("namae2"), twipsRect(5160, 240, 2415, 375));
-    Label16 = makeLabel(this, "Label16", QStringLiteral("年齢"), twipsRect(720, 720, 615, 255));
-    Label17 = makeLabel(this, "Label17", QStringLiteral("0歳"), twipsRect(1080, 960, 405, 240));
-    Label13 = makeLabel(this, "Label13", QStringLiteral("Cash"), twipsRect(3000, 720, 735, 255));
-    Label14 = makeLabel(this, "Label14", QStringLiteral("10000円"), twipsRect(3240, 960, 945, 240));
-    Label11 = makeLabel(this, "Label11", QStringLiteral("卵の数"), twipsRect(4920, 720, 975, 255));
-    Label12 = makeLabel(this, "Label12", QStringLiteral("0個"), twipsRect(5400, 960, 405, 240));
+    Label2 = makeCaptionLabel(this, "Label2", QStringLiteral("Ｎａｍｅ"), twipsRect(240, 0, 975, 255));
+    Label1 = makeCaptionLabel(this, "Label1", QStringLiteral("namae"), twipsRect(600, 240, 2415, 375));
+    Label4 = makeCaptionLabel(this, "Label4", QStringLiteral("Ｔｙｐｅ"), twipsRect(2760, 0, 1095, 255));
+    Label3 = makeCaptionLabel(this, "Label3", QStringLiteral("Label3"), twipsRect(3120, 240, 1695, 375));
+    Label5 = makeCaptionLabel(this, "Label5", QStringLiteral("Label5"), twipsRect(5160, 0, 375, 255));
+    Label6 = makeCaptionLabel(this, "Label6", QStringLiteral("代目"), twipsRect(5640, 0, 495, 255));
+    Label7 = makeCaptionLabel(this, "Label7", QStringLiteral("namae2"), twipsRect(5160, 240, 2415, 375));
+    Label16 = makeCaptionLabel(this, "Label16", QStringLiteral("年齢"), twipsRect(720, 720, 615, 255));
+    Label17 = makeCaptionLabel(this, "Label17", QStringLiteral("0歳"), twipsRect(1080, 960, 405, 240));
+    Label13 = makeCaptionLabel(this, "Label13", QStringLiteral("Cash"), twipsRect(3000, 720, 735, 255));
+    Label14 = makeCaptionLabel(this, "Label14", QStringLiteral("10000円"), twipsRect(3240, 960, 945, 240));
+    Label11 = makeCaptionLabel(this, "Label11", QStringLiteral("卵の数"), twipsRect(4920, 720, 975, 255));
+    Label12 = makeCaptionLabel(this, "Label12", QStringLiteral("0個"), twipsRect(5400, 960, 405, 240));
 
     Picture1 = new PictureBox(twipsRect(240, 1320, 4335, 3375), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Image1 = makeLabel(Picture1, "Image1", QString(), twipsRect(120, 2760, 480, 480));
+    Image1 = makeCaptionLabel(Picture1, "Image1", QString(), twipsRect(120, 2760, 480, 480));
     movePet(petStartPosition);
 
-    Label8 = makeLabel(this, "Label8", QStringLiteral("餌について"), twipsRect(4680, 1320, 1455, 255));
+    Label8 = makeCaptionLabel(this, "Label8", QStringLiteral("餌について"), twipsRect(4680, 1320, 1455, 255));
     Image2 = makeImage(this, "Image2", twipsRect(5040, 1680, 480, 480));
-    Label9 = makeLabel(this, "Label9", QStringLiteral("気分について"), twipsRect(4680, 2280, 1455, 255));
+    Label9 = makeCaptionLabel(this, "Label9", QStringLiteral("気分について"), twipsRect(4680, 2280, 1455, 255));
     Image3 = makeImage(this, "Image3", twipsRect(5040, 2640, 480, 480));
-    Label10 = makeLabel(this, "Label10", QStringLiteral("部屋について"), twipsRect(4680, 3240, 1455, 255));
+    Label10 = makeCaptionLabel(this, "Label10", QStringLiteral("部屋について"), twipsRect(4680, 3240, 1455, 255));
     Image4 = makeImage(this, "Image4", twipsRect(5040, 3600, 480, 480));
 
-    Command1 = makeButton(this, "Command1", QStringLiteral("餌を与える"), twipsRect(6120, 1560, 1695, 615));
-    Command2 = makeButton(this, "Command2", QStringLiteral("医者に診せる"), twipsRect(6120, 2520, 1695, 615));
-    Command3 = makeButton(this, "Command3", QStringLiteral("掃除する"), twipsRect(6120, 3480, 1695, 615));
-    Command4 = makeButton(this, "Command4", QStringLiteral("卵を売る"), twipsRect(6120, 4440, 1695, 615));
+    Command1 = makeButton(this, "Command1", feedCaption, twipsRect(6120, 1560, 1695, 615));
+    Command2 = makeButton(this, "Command2", doctorCaption, twipsRect(6120, 2520, 1695, 615));
+    Command3 = makeButton(this, "Command3", cleanCaption, twipsRect(6120, 3480, 1695, 615));
+    Command4 = makeButton(this, "Command4", sellEggsCaption, twipsRect(6120, 4440, 1695, 615));
 
-    Label18 = makeLabel(this, "Label18", QString(), twipsRect(120, 4920, 90, 270));
-    Label19 = makeLabel(this, "Label19", QString(), twipsRect(5280, 4860, 135, 135));
+    Label18 = makeCaptionLabel(this, "Label18", QString(), twipsRect(120, 4920, 90, 270));
+    Label19 = makeCaptionLabel(this, "Label19", QString(), twipsRect(5280, 4860, 135, 135));
     // The small square has the colour of caption text and nothing in it.
     Label19->setAutoFillBackground(true);
     QPalette square = Label19->palette();
@@ -103,7 +86,7 @@ frmMain::frmMain(PetState &state, RandomSource &random, Platform &platform, QWid
     Label18->raise();
     Label18->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Command5 = makeButton(this, "Command5", QStringLiteral("小休止"), twipsRect(3360, 5400, 1455, 615));
+    Command5 = makeButton(this, "Command5", pauseCaption, twipsRect(3360, 5400, 1455, 615));
     Command6 = makeButton(this, "Command6", QStringLiteral("Push to End"), twipsRect(6120, 5400, 1695, 615));
 
     // Design-time pictures: the pet and the three faces until the first tick.
@@ -171,7 +154,7 @@ void frmMain::Timer1_Timer()
 
 void frmMain::command1_click()
 {
-    openCareDialog<frmGiveEsa>(m_state, this, m_random);
+    openCareDialog<frmGiveEsa>(m_state, this, m_random, m_platform);
 }
 
 void frmMain::Command2_Click()
@@ -195,7 +178,7 @@ void frmMain::Command5_Click()
     if (change == PauseChange::Unchanged)
         return;
     const bool paused = change == PauseChange::Paused;
-    Command5->setText(paused ? QStringLiteral("休止解除") : QStringLiteral("小休止"));
+    Command5->setText(paused ? QStringLiteral("休止解除") : pauseCaption);
     for (QPushButton *button : {Command1, Command2, Command3, Command4, Command6})
         button->setEnabled(!paused);
 }

@@ -14,22 +14,17 @@ const QString titlePicture3 = QStringLiteral("nupelwo3.bmp");
 }
 
 frmOpening::frmOpening(PetState &state, ClockRandom &random, Platform &platform, QWidget *parent)
-    : QDialog(parent), m_state(state), m_random(random), m_platform(platform)
+    : GameDialog("frmOpening", QStringLiteral("Let's play Nupel!!"), QSize(338, 316), gameFont(), EscapeKey::Closes,
+                 parent),
+      m_state(state), m_random(random), m_platform(platform)
 {
-    setObjectName(QStringLiteral("frmOpening"));
-    setWindowTitle(QStringLiteral("Let's play Nupel!!"));
-    setFixedSize(338, 316);
-    setFont(gameFont());
-
     // The picture box's border lies around the 313 × 225 title picture.
     Picture1 = new PictureBox(QRect(10, 8, 317, 229), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(QStringLiteral("Ｎｕｐｅｌ のタイトル画面"));
     Picture1->setAccessibleDescription(QStringLiteral("Ｎｕｐｅｌ たちが丘に集まる絵"));
 
-    Command1 = new QPushButton(QStringLiteral("Push to start"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(64, 247, 209, 57);
+    Command1 = makeButton(this, "Command1", QStringLiteral("Push to start"), QRect(64, 247, 209, 57));
     Command1->setFont(gameFont(gothic));
     Command1->setDefault(true);
 

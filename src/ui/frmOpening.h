@@ -13,7 +13,7 @@ namespace nupel {
 
 // The opening screen, first window of every run: prepares the game when it
 // loads and cycles the three title pictures until the player starts.
-class frmOpening final : public QDialog {
+class frmOpening final : public GameDialog {
     Q_OBJECT
 public:
     frmOpening(PetState &state, ClockRandom &random, Platform &platform, QWidget *parent = nullptr);
