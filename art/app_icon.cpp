@@ -10,10 +10,10 @@
 namespace art {
 namespace {
 
-const QColor kBody("#97dc6e");
-const QColor kLine("#20411a");
-const QColor kBall("#ffe15a");
-const QColor kCheek(255, 110, 130, 150);
+const QColor bodyColour("#97dc6e");
+const QColor lineColour("#20411a");
+const QColor ballColour("#ffe15a");
+const QColor cheekColour(255, 110, 130, 150);
 
 // What each size can carry. Small icons keep only what reads at that size, and
 // every size has its own whole-pixel line, so none of them is a scaled copy.
@@ -27,7 +27,7 @@ struct Detail {
     bool egg;      // an egg waits beside the pet
 };
 
-constexpr Detail kDetails[] = {
+constexpr Detail details[] = {
     {16, 1, false, false, false, false, false},
     {24, 1, false, true, false, false, false},
     {32, 1, true, true, true, false, false},
@@ -39,11 +39,11 @@ constexpr Detail kDetails[] = {
 
 const Detail& detailFor(int size)
 {
-    for (const Detail& detail : kDetails) {
+    for (const Detail& detail : details) {
         if (detail.size == size)
             return detail;
     }
-    return kDetails[std::size(kDetails) - 1];
+    return details[std::size(details) - 1];
 }
 
 // A rectangle of whole pixels, moved by half a pixel for odd lines so that an
@@ -102,14 +102,14 @@ void paintEyes(QPainter& p, const QRectF& body, int size)
         p.setRenderHint(QPainter::Antialiasing, false);
         for (const qreal x : {cx - gap, cx + gap})
             p.fillRect(QRect(int(std::round(x - width / 2.0)), int(std::round(eyeY - height / 2.0)), width, height),
-                       kLine);
+                       lineColour);
         p.restore();
         return;
     }
     const qreal rx = size * 0.045;
     const qreal ry = size * 0.065;
     for (const qreal x : {cx - gap, cx + gap}) {
-        paintFilled(p, ellipsePath({x, eyeY}, rx, ry), kLine);
+        paintFilled(p, ellipsePath({x, eyeY}, rx, ry), lineColour);
         paintFilled(p, ellipsePath({x - rx * 0.35, eyeY - ry * 0.4}, rx * 0.38, rx * 0.38), Qt::white);
     }
 }
@@ -122,13 +122,13 @@ void paintMouth(QPainter& p, const QRectF& body, int size, int line)
     if (size <= 16) {
         p.save();
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(QRect(int(std::round(cx - 1)), int(std::round(y)), 2, 1), kLine);
+        p.fillRect(QRect(int(std::round(cx - 1)), int(std::round(y)), 2, 1), lineColour);
         p.restore();
         return;
     }
     QPainterPath smile({cx - half, y});
     smile.quadTo(QPointF(cx, y + half * 1.4), QPointF(cx + half, y));
-    paintStroke(p, smile, kLine, line);
+    paintStroke(p, smile, lineColour, line);
 }
 
 } // namespace
@@ -157,18 +157,18 @@ QImage drawAppIcon(int size)
         const QPointF ball(body.center().x() + body.width() * 0.16, top - ballRadius - line);
         QPainterPath stalk({body.center().x(), body.top() + line});
         stalk.quadTo(QPointF(body.center().x() - body.width() * 0.02, ball.y()), ball);
-        paintStroke(p, stalk, kLine, line);
-        paintOutlined(p, circlePath(ball, ballRadius), kBall, kLine, line);
+        paintStroke(p, stalk, lineColour, line);
+        paintOutlined(p, circlePath(ball, ballRadius), ballColour, lineColour, line);
     }
 
-    paintOutlined(p, blobPath(body), roundShade(body, kBody), kLine, line);
+    paintOutlined(p, blobPath(body), roundShade(body, bodyColour), lineColour, line);
     if (detail.gloss)
         paintGloss(p, {body.left() + body.width() * 0.27, body.top() + body.height() * 0.27}, body.width() * 0.1,
                    body.height() * 0.07);
     if (detail.cheeks) {
         const qreal y = body.top() + body.height() * 0.62;
         for (const qreal x : {body.left() + body.width() * 0.17, body.right() - body.width() * 0.17})
-            paintFilled(p, ellipsePath({x, y}, body.width() * 0.08, body.height() * 0.05), kCheek);
+            paintFilled(p, ellipsePath({x, y}, body.width() * 0.08, body.height() * 0.05), cheekColour);
     }
     paintEyes(p, body, size);
     paintMouth(p, body, size, line);
@@ -184,7 +184,7 @@ const std::vector<int>& appIconSizes()
 {
     static const std::vector<int> sizes = [] {
         std::vector<int> all;
-        for (const Detail& detail : kDetails)
+        for (const Detail& detail : details)
             all.push_back(detail.size);
         return all;
     }();

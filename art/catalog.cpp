@@ -17,19 +17,19 @@
 namespace art {
 namespace {
 
-constexpr int kIconSize = 32;
+constexpr int iconSize = 32;
 
 // An icon painted on the 32 × 32 grid, at scale times that size.
 QImage drawIcon(int scale, const std::function<void(QPainter&, const QRectF&)>& paint)
 {
-    QImage image(kIconSize * scale, kIconSize * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage image(iconSize * scale, iconSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // Left alone at 1× so that scale draws exactly what it always drew.
     if (scale != 1)
         p.scale(scale, scale);
-    paint(p, QRectF(0, 0, kIconSize, kIconSize));
+    paint(p, QRectF(0, 0, iconSize, iconSize));
     return image;
 }
 
@@ -62,7 +62,7 @@ QByteArray iconFile(const Picture& picture)
     constexpr int entrySize = 16;
     std::vector<QByteArray> entries;
     std::vector<QByteArray> images;
-    for (const int scale : kScales) {
+    for (const int scale : drawnScales) {
         QBuffer single;
         single.open(QIODevice::WriteOnly);
         if (!storedImage(picture, scale).save(&single, "ICO"))
@@ -183,7 +183,7 @@ QString writePicture(const Picture& picture, const QString& directory)
 {
     if (picture.format == PictureFormat::Icon)
         return writeFile(QDir(directory).filePath(picture.fileName), iconFile(picture));
-    for (const int scale : kScales) {
+    for (const int scale : drawnScales) {
         const QString problem = writeFile(QDir(directory).filePath(scaledFileName(picture, scale)),
                                           bitmapFile(storedImage(picture, scale)));
         if (!problem.isEmpty())

@@ -22,7 +22,7 @@ enum class PicturePlace {
 };
 
 // Every picture is drawn at these scales, for screens of every pixel density.
-inline constexpr std::array kScales = {1, 2, 3};
+inline constexpr std::array drawnScales = {1, 2, 3};
 
 struct Picture {
     QString fileName;

@@ -5,9 +5,9 @@
 namespace art {
 namespace {
 
-constexpr qreal kGrid = 32;
-const QPointF kCentre(16, 16.5);
-constexpr qreal kRadius = 12.5;
+constexpr qreal gridUnits = 32;
+const QPointF faceCentre(16, 16.5);
+constexpr qreal faceRadius = 12.5;
 
 struct FaceLook {
     QColor skin;
@@ -117,10 +117,10 @@ void drawMoodFace(QPainter& p, Mood mood, const QRectF& box)
 {
     p.save();
     p.translate(box.topLeft());
-    p.scale(box.width() / kGrid, box.height() / kGrid);
+    p.scale(box.width() / gridUnits, box.height() / gridUnits);
 
     const FaceLook look = lookFor(mood);
-    const QPainterPath face = circlePath(kCentre, kRadius);
+    const QPainterPath face = circlePath(faceCentre, faceRadius);
     paintOutlined(p, face, roundShade(face.boundingRect(), look.skin), look.line, 1.1);
     paintGloss(p, {10.5, 8.5}, 2.6, 1.3, 150);
 

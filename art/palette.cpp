@@ -11,13 +11,13 @@
 namespace art {
 namespace {
 
-constexpr int kPaletteSize = 256;
+constexpr int paletteSize = 256;
 // Full-strength error diffusion speckles the edges of outlines; a little
 // less keeps gradients smooth without that.
-constexpr float kDiffusion = 0.8f;
+constexpr float errorDiffusion = 0.8f;
 // A bucket whose most common colour is at least this share of its pixels is
 // represented by that colour exactly, so flat fills do not shimmer.
-constexpr double kDominantShare = 0.4;
+constexpr double dominantShare = 0.4;
 
 using Rgb = std::array<int, 3>;
 
@@ -58,7 +58,7 @@ QRgb representative(const Bucket& bucket)
         if (swatch.count > commonest->count)
             commonest = &swatch;
     }
-    if (commonest->count >= total * kDominantShare)
+    if (commonest->count >= total * dominantShare)
         return qRgb(commonest->rgb[0], commonest->rgb[1], commonest->rgb[2]);
     return qRgb(int((sum[0] + total / 2) / total), int((sum[1] + total / 2) / total), int((sum[2] + total / 2) / total));
 }
@@ -68,7 +68,7 @@ QRgb representative(const Bucket& bucket)
 QList<QRgb> medianCut(Bucket all)
 {
     std::vector<Bucket> buckets{std::move(all)};
-    while (int(buckets.size()) < kPaletteSize) {
+    while (int(buckets.size()) < paletteSize) {
         auto widest = buckets.end();
         int widestRange = 0;
         for (auto it = buckets.begin(); it != buckets.end(); ++it) {
@@ -177,7 +177,7 @@ QImage diffuseOnto(const QImage& rgb, const QList<QRgb>& palette)
 
             const Rgb chosen = {qRed(palette[index]), qGreen(palette[index]), qBlue(palette[index])};
             for (int c = 0; c < 3; ++c) {
-                const float error = (float(clamped[c]) - float(chosen[c])) * kDiffusion;
+                const float error = (float(clamped[c]) - float(chosen[c])) * errorDiffusion;
                 thisRow[slot + step][c] += error * 7 / 16;
                 nextRow[slot - step][c] += error * 3 / 16;
                 nextRow[slot][c] += error * 5 / 16;
@@ -202,7 +202,7 @@ QImage toIndexed8(const QImage& image)
             ++histogram[line[x]];
     }
 
-    if (histogram.size() <= kPaletteSize) {
+    if (histogram.size() <= paletteSize) {
         QList<QRgb> palette = histogram.keys();
         std::sort(palette.begin(), palette.end());
         const QImage converted = rgb.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);

@@ -11,10 +11,10 @@ namespace {
 
 // All coordinates below are on the 32×32 icon grid; at icon size one unit is
 // one pixel, so features are placed on whole and half pixels to stay crisp.
-constexpr qreal kGrid = 32;
+constexpr qreal gridUnits = 32;
 
-const QColor kWhite("#ffffff");
-const QColor kCheek(255, 110, 130, 140);
+const QColor whiteColour("#ffffff");
+const QColor cheekColour(255, 110, 130, 140);
 
 void paintFeet(QPainter& p, const Ink& ink, const QRectF& left, const QRectF& right)
 {
@@ -33,13 +33,13 @@ void paintBody(QPainter& p, const QPainterPath& body, const Ink& ink)
 void paintDotEye(QPainter& p, QPointF centre, qreal rx, qreal ry, const QColor& colour)
 {
     paintFilled(p, ellipsePath(centre, rx, ry), colour);
-    paintFilled(p, rectPath(QRectF(centre.x() - rx * 0.75, centre.y() - ry * 0.8, 1, 1)), kWhite);
+    paintFilled(p, rectPath(QRectF(centre.x() - rx * 0.75, centre.y() - ry * 0.8, 1, 1)), whiteColour);
 }
 
 // A white eye with its pupil pushed towards where the pet looks.
 void paintRoundEye(QPainter& p, QPointF centre, qreal radius, QPointF look, const QColor& line)
 {
-    paintOutlined(p, circlePath(centre, radius), kWhite, line, 0.8);
+    paintOutlined(p, circlePath(centre, radius), whiteColour, line, 0.8);
     paintFilled(p, circlePath(centre + look, radius * 0.55), line);
 }
 
@@ -48,7 +48,7 @@ void paintCheeks(QPainter& p, QPointF left, QPointF right)
     QPainterPath cheeks;
     cheeks.addEllipse(left, 1.8, 1.1);
     cheeks.addEllipse(right, 1.8, 1.1);
-    paintFilled(p, cheeks, kCheek);
+    paintFilled(p, cheeks, cheekColour);
 }
 
 QPainterPath arcPath(QPointF from, QPointF control, QPointF to)
@@ -122,15 +122,15 @@ void paintKattin(QPainter& p)
     paintStroke(p, zigzagPath({{20, 5.5}, {19, 8}, {21, 9.5}, {20, 12}}), body.line, 0.8);
     paintStroke(p, zigzagPath({{4, 20}, {6.5, 21}, {6, 23.5}}), body.line, 0.8);
     paintFilled(p, circlePath({26.3, 21}, 0.7), body.line);
-    paintFilled(p, circlePath({8, 7.5}, 0.6), kWhite);
+    paintFilled(p, circlePath({8, 7.5}, 0.6), whiteColour);
 
     // Brows slope down to the middle: a stern, unmoved look.
     paintLine(p, {8.5, 12.5}, {14, 14.5}, body.line, 1.6);
     paintLine(p, {23.5, 12.5}, {18, 14.5}, body.line, 1.6);
     paintFilled(p, rectPath(QRectF(9.5, 16, 4.5, 2.5)), body.line);
     paintFilled(p, rectPath(QRectF(18, 16, 4.5, 2.5)), body.line);
-    paintFilled(p, rectPath(QRectF(12, 16.5, 1, 1)), kWhite);
-    paintFilled(p, rectPath(QRectF(20.5, 16.5, 1, 1)), kWhite);
+    paintFilled(p, rectPath(QRectF(12, 16.5, 1, 1)), whiteColour);
+    paintFilled(p, rectPath(QRectF(20.5, 16.5, 1, 1)), whiteColour);
     paintLine(p, {12.5, 22.5}, {19.5, 22.5}, body.line, 1.2);
 }
 
@@ -151,7 +151,7 @@ void paintGenkikki(QPainter& p)
     p.save();
     p.setClipPath(ball);
     paintOutlined(p, rectPath(QRectF(0, 10.5, 32, 3.5)), band);
-    paintLine(p, {0, 12.25}, {32, 12.25}, kWhite, 0.9);
+    paintLine(p, {0, 12.25}, {32, 12.25}, whiteColour, 0.9);
     p.restore();
     paintOutlined(p, ball, Qt::NoBrush, body.line);
     paintOutlined(p, polygonPath({{25.5, 12}, {30.5, 9.5}, {30, 12.5}}), band, 0.8);
@@ -168,7 +168,7 @@ void paintGenkikki(QPainter& p)
     paintFilled(p, grin, QColor("#7a1408"));
     p.save();
     p.setClipPath(grin);
-    paintFilled(p, rectPath(QRectF(9, 20, 14, 2)), kWhite);
+    paintFilled(p, rectPath(QRectF(9, 20, 14, 2)), whiteColour);
     paintFilled(p, ellipsePath({16, 26}, 3.5, 2.2), QColor("#ff6f7d"));
     p.restore();
     paintStroke(p, grin, body.line, 1.0);
@@ -197,8 +197,8 @@ void paintVVV(QPainter& p)
     paintGloss(p, {9.5, 13.5}, 2.2, 1.2);
 
     // Almond eyes with sharp outer corners: keen rather than cross.
-    paintOutlined(p, polygonPath({{6.5, 15}, {13.8, 16}, {13.4, 19.2}, {9.5, 19}}), kWhite, body.line, 0.9);
-    paintOutlined(p, polygonPath({{23.5, 15}, {16.2, 16}, {16.6, 19.2}, {20.5, 19}}), kWhite, body.line, 0.9);
+    paintOutlined(p, polygonPath({{6.5, 15}, {13.8, 16}, {13.4, 19.2}, {9.5, 19}}), whiteColour, body.line, 0.9);
+    paintOutlined(p, polygonPath({{23.5, 15}, {16.2, 16}, {16.6, 19.2}, {20.5, 19}}), whiteColour, body.line, 0.9);
     paintFilled(p, circlePath({12, 17.6}, 1.25), body.line);
     paintFilled(p, circlePath({18, 17.6}, 1.25), body.line);
     paintStroke(p, arcPath({12.5, 22.5}, {16.5, 24}, {18.5, 21.3}), body.line, 1.1);
@@ -219,8 +219,8 @@ void paintStresser(QPainter& p)
     paintBody(p, wobblyEllipsePath({16, 19}, 10.5, 10, 0.55, 9, 0.6), body);
 
     const QColor swirl("#3b4f8c");
-    paintOutlined(p, circlePath({12, 17}, 3.1), kWhite, body.line, 0.8);
-    paintOutlined(p, circlePath({20, 17}, 3.1), kWhite, body.line, 0.8);
+    paintOutlined(p, circlePath({12, 17}, 3.1), whiteColour, body.line, 0.8);
+    paintOutlined(p, circlePath({20, 17}, 3.1), whiteColour, body.line, 0.8);
     paintStroke(p, spiralPath({12, 17}, 2.5, 2.2), swirl, 0.8);
     paintStroke(p, spiralPath({20, 17}, 2.5, 2.2), swirl, 0.8);
 
@@ -310,8 +310,8 @@ void paintTabezo(QPainter& p)
     p.save();
     p.setClipPath(mouth);
     paintFilled(p, ellipsePath({16, 28}, 5, 3.2), QColor("#ff6f8c"));
-    paintFilled(p, polygonPath({{12, 17}, {14.5, 17}, {13.6, 19.6}, {12.6, 19.6}}), kWhite);
-    paintFilled(p, polygonPath({{17.5, 17}, {20, 17}, {19.4, 19.6}, {18.4, 19.6}}), kWhite);
+    paintFilled(p, polygonPath({{12, 17}, {14.5, 17}, {13.6, 19.6}, {12.6, 19.6}}), whiteColour);
+    paintFilled(p, polygonPath({{17.5, 17}, {20, 17}, {19.4, 19.6}, {18.4, 19.6}}), whiteColour);
     p.restore();
 
     const Ink crumb{QColor("#e0b060"), QColor("#6b4210")};
@@ -396,7 +396,7 @@ void paintTamagoro(QPainter& p)
     // lower half of each eye: it is peeping out, not yet hatched.
     paintFilled(p, ellipsePath({16, 15}, 8.6, 4.6), inside);
     for (qreal x : {12.5, 19.5}) {
-        paintFilled(p, circlePath({x, 13.6}, 2.6), kWhite);
+        paintFilled(p, circlePath({x, 13.6}, 2.6), whiteColour);
         paintFilled(p, circlePath({x + 0.9, 13.4}, 1.1), inside);
     }
 
@@ -449,7 +449,7 @@ void paintVexPro(QPainter& p)
     paintLine(p, {9, 18}, {11.5, 15.3}, QColor("#7ee8ff"), 0.9);
     paintLine(p, {19, 18}, {21.5, 15.3}, QColor("#7ee8ff"), 0.9);
 
-    paintStroke(p, arcPath({12.5, 22.5}, {16, 23.6}, {19.5, 21.3}), kWhite, 1.0);
+    paintStroke(p, arcPath({12.5, 22.5}, {16, 23.6}, {19.5, 21.3}), whiteColour, 1.0);
     paintOutlined(p, starPath({21.5, 25}, 2.9, 1.3, 5), QColor("#ffd43b"), QColor("#5a3a00"), 0.7);
 }
 
@@ -534,8 +534,8 @@ void paintIkarin(QPainter& p)
 
     paintLine(p, {8.5, 14}, {14.5, 17}, body.line, 1.9);
     paintLine(p, {23.5, 14}, {17.5, 17}, body.line, 1.9);
-    paintFilled(p, polygonPath({{10, 17}, {14, 18.6}, {13.2, 20.5}, {10.6, 20.5}}), kWhite);
-    paintFilled(p, polygonPath({{22, 17}, {18, 18.6}, {18.8, 20.5}, {21.4, 20.5}}), kWhite);
+    paintFilled(p, polygonPath({{10, 17}, {14, 18.6}, {13.2, 20.5}, {10.6, 20.5}}), whiteColour);
+    paintFilled(p, polygonPath({{22, 17}, {18, 18.6}, {18.8, 20.5}, {21.4, 20.5}}), whiteColour);
     paintFilled(p, circlePath({12.6, 19.3}, 1.1), body.line);
     paintFilled(p, circlePath({19.4, 19.3}, 1.1), body.line);
 
@@ -545,8 +545,8 @@ void paintIkarin(QPainter& p)
     snarl.quadTo(16, 23.5, 10.5, 25.5);
     snarl.closeSubpath();
     paintOutlined(p, snarl, QColor("#5a0a05"), body.line, 1.0);
-    paintFilled(p, polygonPath({{12.3, 24}, {14, 23.3}, {13.4, 26.3}}), kWhite);
-    paintFilled(p, polygonPath({{19.7, 24}, {18, 23.3}, {18.6, 26.3}}), kWhite);
+    paintFilled(p, polygonPath({{12.3, 24}, {14, 23.3}, {13.4, 26.3}}), whiteColour);
+    paintFilled(p, polygonPath({{19.7, 24}, {18, 23.3}, {18.6, 26.3}}), whiteColour);
 
     // Letting off steam, quite literally.
     const Ink steam{QColor("#ffffff"), QColor("#6c7480")};
@@ -578,11 +578,11 @@ void paintKaneQueen(QPainter& p)
     paintFilled(p, circlePath({11, 9.2}, 0.8), QColor("#2a7ae0"));
     paintFilled(p, circlePath({19, 9.2}, 0.8), QColor("#2a7ae0"));
     for (QPointF tip : {QPointF(7.5, 3.5), QPointF(15, 1.5), QPointF(22.5, 3.5)})
-        paintOutlined(p, circlePath(tip, 1), kWhite, body.line, 0.6);
+        paintOutlined(p, circlePath(tip, 1), whiteColour, body.line, 0.6);
 
     // Lids half down and pupils sideways: she looks down her nose at you.
     for (qreal x : {11.0, 18.0}) {
-        paintOutlined(p, ellipsePath({x, 18}, 2.4, 2), kWhite, body.line, 0.8);
+        paintOutlined(p, ellipsePath({x, 18}, 2.4, 2), whiteColour, body.line, 0.8);
         paintFilled(p, circlePath({x + 1.1, 18.7}, 1.2), body.line);
         paintFilled(p, polygonPath({{x - 2.7, 15.5}, {x + 2.7, 15.5}, {x + 2.7, 17.6}, {x - 2.7, 17.6}}), body.fill);
         paintLine(p, {x - 2.6, 17.6}, {x + 2.6, 17.6}, body.line, 1.1);
@@ -601,7 +601,7 @@ void drawPet(QPainter& p, PetKind kind, const QRectF& box)
 {
     p.save();
     p.translate(box.topLeft());
-    p.scale(box.width() / kGrid, box.height() / kGrid);
+    p.scale(box.width() / gridUnits, box.height() / gridUnits);
     switch (kind) {
     case PetKind::Normal: paintNormal(p); break;
     case PetKind::Kattin: paintKattin(p); break;
@@ -624,7 +624,7 @@ void drawEgg(QPainter& p, const QRectF& box)
 {
     p.save();
     p.translate(box.topLeft());
-    p.scale(box.width() / kGrid, box.height() / kGrid);
+    p.scale(box.width() / gridUnits, box.height() / gridUnits);
     const Ink shell{QColor("#fff8e6"), QColor("#5a4526")};
     const QPainterPath egg = eggPath(QRectF(5, 1, 22, 30));
     paintBody(p, egg, shell);

@@ -14,8 +14,8 @@
 namespace art {
 namespace {
 
-const QSize kMeadowSize(288, 225);
-const QSize kRoomSize(288, 224);
+const QSize meadowSize(288, 225);
+const QSize roomSize(288, 224);
 
 void paintSpiralSun(QPainter& p, QPointF centre, qreal radius)
 {
@@ -126,7 +126,7 @@ void paintSpeckles(QPainter& p, const QRectF& area, int count, quint32 seed)
 
 QImage drawMeadowRoom(int scale)
 {
-    Canvas canvas(kMeadowSize, scale);
+    Canvas canvas(meadowSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -159,7 +159,7 @@ QImage drawMeadowRoom(int scale)
 
 QImage drawSpaceRoom(int scale)
 {
-    Canvas canvas(kRoomSize, scale);
+    Canvas canvas(roomSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -174,7 +174,7 @@ QImage drawSpaceRoom(int scale)
 
 QImage drawShapesRoom(int scale)
 {
-    Canvas canvas(kRoomSize, scale);
+    Canvas canvas(roomSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 

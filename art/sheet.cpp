@@ -12,25 +12,25 @@
 namespace art {
 namespace {
 
-constexpr int kZoom = 4;
-constexpr int kGap = 8;
-constexpr int kLabelHeight = 18;
-constexpr int kPageWidth = 1800;
-const QColor kPage("#9a9a9a");
-const QColor kLight("#f4f4ec");
-const QColor kDark("#26262e");
+constexpr int zoom = 4;
+constexpr int tileGap = 8;
+constexpr int labelHeight = 18;
+constexpr int widestPage = 1800;
+const QColor page("#9a9a9a");
+const QColor lightColour("#f4f4ec");
+const QColor darkColour("#26262e");
 
 struct Tile {
     QString name;
     QImage image;
     bool transparent;
 
-    QSize zoomed() const { return image.size() * kZoom; }
+    QSize zoomed() const { return image.size() * zoom; }
     int grounds() const { return transparent ? 2 : 1; }
     QSize size() const
     {
-        const int width = std::max(2 * image.width() + kGap, grounds() * zoomed().width() + (grounds() - 1) * kGap);
-        return {width + 2 * kGap, image.height() + zoomed().height() + 3 * kGap + kLabelHeight};
+        const int width = std::max(2 * image.width() + tileGap, grounds() * zoomed().width() + (grounds() - 1) * tileGap);
+        return {width + 2 * tileGap, image.height() + zoomed().height() + 3 * tileGap + labelHeight};
     }
 };
 
@@ -42,21 +42,21 @@ void paintOnGround(QPainter& p, const QImage& image, QRect target, const QColor&
 
 void paintTile(QPainter& p, const Tile& tile, QPoint at)
 {
-    p.fillRect(QRect(at, tile.size()), kPage.lighter(115));
-    const QPoint origin = at + QPoint(kGap, kGap);
+    p.fillRect(QRect(at, tile.size()), page.lighter(115));
+    const QPoint origin = at + QPoint(tileGap, tileGap);
     const QSize real = tile.image.size();
-    paintOnGround(p, tile.image, QRect(origin, real), kLight);
-    paintOnGround(p, tile.image, QRect(origin + QPoint(real.width() + kGap, 0), real), kDark);
+    paintOnGround(p, tile.image, QRect(origin, real), lightColour);
+    paintOnGround(p, tile.image, QRect(origin + QPoint(real.width() + tileGap, 0), real), darkColour);
 
     // Nearest-neighbour scaling so every pixel can be judged.
     const QImage zoomed = tile.image.convertToFormat(QImage::Format_ARGB32).scaled(tile.zoomed(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    const QPoint zoomOrigin = origin + QPoint(0, real.height() + kGap);
-    paintOnGround(p, zoomed, QRect(zoomOrigin, tile.zoomed()), kLight);
+    const QPoint zoomOrigin = origin + QPoint(0, real.height() + tileGap);
+    paintOnGround(p, zoomed, QRect(zoomOrigin, tile.zoomed()), lightColour);
     if (tile.transparent)
-        paintOnGround(p, zoomed, QRect(zoomOrigin + QPoint(tile.zoomed().width() + kGap, 0), tile.zoomed()), kDark);
+        paintOnGround(p, zoomed, QRect(zoomOrigin + QPoint(tile.zoomed().width() + tileGap, 0), tile.zoomed()), darkColour);
 
     p.setPen(Qt::black);
-    const QRect label(origin.x(), zoomOrigin.y() + tile.zoomed().height() + 2, tile.size().width() - 2 * kGap, kLabelHeight);
+    const QRect label(origin.x(), zoomOrigin.y() + tile.zoomed().height() + 2, tile.size().width() - 2 * tileGap, labelHeight);
     p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("%1  (%2×%3)").arg(tile.name).arg(real.width()).arg(real.height()));
 }
@@ -75,28 +75,28 @@ QString writeContactSheet(const QString& path, const QStringList& onlyNames)
         return QStringLiteral("no pictures match %1").arg(onlyNames.join(QLatin1Char(' ')));
 
     // Shelf packing: tiles flow left to right and wrap onto a new shelf.
-    int rowWidth = kGap;
+    int rowWidth = tileGap;
     int widestTile = 0;
     for (const Tile& tile : tiles) {
-        rowWidth += tile.size().width() + kGap;
-        widestTile = std::max(widestTile, tile.size().width() + 2 * kGap);
+        rowWidth += tile.size().width() + tileGap;
+        widestTile = std::max(widestTile, tile.size().width() + 2 * tileGap);
     }
-    const int pageWidth = std::max(widestTile, std::min(kPageWidth, rowWidth));
+    const int pageWidth = std::max(widestTile, std::min(widestPage, rowWidth));
     std::vector<QPoint> places;
-    QPoint cursor(kGap, kGap);
+    QPoint cursor(tileGap, tileGap);
     int shelfHeight = 0;
     for (const Tile& tile : tiles) {
-        if (cursor.x() + tile.size().width() + kGap > pageWidth) {
-            cursor = QPoint(kGap, cursor.y() + shelfHeight + kGap);
+        if (cursor.x() + tile.size().width() + tileGap > pageWidth) {
+            cursor = QPoint(tileGap, cursor.y() + shelfHeight + tileGap);
             shelfHeight = 0;
         }
         places.push_back(cursor);
-        cursor.rx() += tile.size().width() + kGap;
+        cursor.rx() += tile.size().width() + tileGap;
         shelfHeight = std::max(shelfHeight, tile.size().height());
     }
 
-    QImage sheet(pageWidth, cursor.y() + shelfHeight + kGap, QImage::Format_RGB32);
-    sheet.fill(kPage);
+    QImage sheet(pageWidth, cursor.y() + shelfHeight + tileGap, QImage::Format_RGB32);
+    sheet.fill(page);
     QPainter p(&sheet);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);

@@ -17,10 +17,10 @@
 namespace art {
 namespace {
 
-const QSize kTitleSize(313, 225);
-const QSize kBannerSize(153, 71);
-const QSize kGraveSize(113, 167);
-const QString kName = QStringLiteral("Nupel");
+const QSize titleSize(313, 225);
+const QSize bannerSize(153, 71);
+const QSize graveSize(113, 167);
+const QString titleName = QStringLiteral("Nupel");
 
 struct Cast {
     PetKind kind;
@@ -73,7 +73,7 @@ void paintCrescentMoon(QPainter& p, QPointF centre, qreal radius)
 
 QImage drawMorningTitle(int scale)
 {
-    Canvas canvas(kTitleSize, scale);
+    Canvas canvas(titleSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -89,7 +89,7 @@ QImage drawMorningTitle(int scale)
     paintFlower(p, {22, 208}, 4, QColor("#ffffff"));
     paintFlower(p, {288, 212}, 4, QColor("#ff9ac8"));
 
-    paintLettering(p, kName, QRectF(28, 6, 257, 96),
+    paintLettering(p, titleName, QRectF(28, 6, 257, 96),
                    {QColor("#d8ff8a"), QColor("#2fae46"), QColor("#123f18"), QColor("#ffffff"), QColor(20, 60, 120, 90), 3, 3, {3, 4}, 6});
     paintTwinkles(p, {{{26, 22}, 7}, {{292, 30}, 6}, {{276, 92}, 4}}, {QColor("#fffbd0"), QColor("#c08a00")});
 
@@ -103,7 +103,7 @@ QImage drawMorningTitle(int scale)
 
 QImage drawSunsetTitle(int scale)
 {
-    Canvas canvas(kTitleSize, scale);
+    Canvas canvas(titleSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -121,7 +121,7 @@ QImage drawSunsetTitle(int scale)
     const QPainterPath hill = hillPath(all, {190, 180, 186, 178, 188});
     paintOutlined(p, hill, QColor("#5a8a3e"), QColor("#24401a"), 1.5);
 
-    paintLettering(p, kName, QRectF(26, 6, 261, 96),
+    paintLettering(p, titleName, QRectF(26, 6, 261, 96),
                    {QColor("#fff6a0"), QColor("#ff8a1a"), QColor("#4a1400"), QColor("#fff8e8"), QColor(80, 10, 40, 110), 3, 3, {3, 4}, -6});
     paintTwinkles(p, {{{24, 92}, 5}, {{292, 20}, 6}}, {QColor("#fffbd0"), QColor("#a0600a")});
 
@@ -137,7 +137,7 @@ QImage drawSunsetTitle(int scale)
 
 QImage drawNightTitle(int scale)
 {
-    Canvas canvas(kTitleSize, scale);
+    Canvas canvas(titleSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -148,7 +148,7 @@ QImage drawNightTitle(int scale)
     const QPainterPath hill = hillPath(all, {194, 184, 190, 182, 192});
     paintOutlined(p, hill, QColor("#27405a"), QColor("#0a1422"), 1.5);
 
-    paintLettering(p, kName, QRectF(26, 6, 261, 96),
+    paintLettering(p, titleName, QRectF(26, 6, 261, 96),
                    {QColor("#f0e0ff"), QColor("#8a52f0"), QColor("#12062e"), QColor("#ffd84a"), QColor(0, 0, 0, 140), 3, 3, {3, 4}, 4});
 
     paintCast(p, {{PetKind::Kasutama, QRectF(4, 146, 46, 46)},
@@ -161,7 +161,7 @@ QImage drawNightTitle(int scale)
 
 QImage drawNameBanner(int scale)
 {
-    Canvas canvas(kBannerSize, scale);
+    Canvas canvas(bannerSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
@@ -169,7 +169,7 @@ QImage drawNameBanner(int scale)
     paintSunburst(p, all, {118, 44}, 20, QColor(255, 255, 255, 110));
     paintStroke(p, roundedRectPath(all.adjusted(1.5, 1.5, -1.5, -1.5), 6), QColor("#5a9a3a"), 2);
 
-    paintLettering(p, kName, QRectF(5, 6, 94, 50),
+    paintLettering(p, titleName, QRectF(5, 6, 94, 50),
                    {QColor("#d8ff8a"), QColor("#2fae46"), QColor("#123f18"), QColor("#ffffff"), QColor(20, 60, 20, 80), 2, 2, {2, 2}, 6});
     drawEgg(p, QRectF(92, 38, 22, 26));
     paintCast(p, {{PetKind::Normal, QRectF(106, 16, 44, 44)}});
@@ -178,7 +178,7 @@ QImage drawNameBanner(int scale)
 
 QImage drawGrave(int scale)
 {
-    Canvas canvas(kGraveSize, scale);
+    Canvas canvas(graveSize, scale);
     QPainter& p = canvas.painter();
     const QRectF all = canvas.rect();
 
