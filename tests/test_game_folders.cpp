@@ -180,8 +180,8 @@ void GameFoldersTest::unusableDataFolderStillLetsThePetBeNamedButNotSaved()
     PetState state;
     state.petName = QStringLiteral("もも");
     ScriptedRandom random{0.5};
-    const SaveOutcome outcome = saveGame(state, random);
-    QVERIFY(!outcome.saved);
+    const WriteOutcome outcome = saveGame(state, random);
+    QVERIFY(!outcome.written);
     QVERIFY(!outcome.reason.isEmpty());
     QCOMPARE(everything(), before);
 }

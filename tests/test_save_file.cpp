@@ -403,8 +403,8 @@ void SaveFileTest::saveReplacesTheOlderSaveLeavingOneFile()
     older.close();
 
     ScriptedRandom random{fractionFor(1234, 10000)};
-    const SaveOutcome outcome = saveGame(examplePet(), random);
-    QVERIFY(outcome.saved);
+    const WriteOutcome outcome = saveGame(examplePet(), random);
+    QVERIFY(outcome.written);
     QCOMPARE(outcome.fileName, QStringLiteral("もも.npw"));
     QCOMPARE(random.drawn(), 1u);
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -418,8 +418,8 @@ void SaveFileTest::failedSaveNamesTheFileAndWhy()
     // A folder standing where the save should go cannot be replaced by it.
     QVERIFY(QDir().mkdir(QStringLiteral("もも.npw")));
     ScriptedRandom random{0.5};
-    const SaveOutcome outcome = saveGame(examplePet(), random);
-    QVERIFY(!outcome.saved);
+    const WriteOutcome outcome = saveGame(examplePet(), random);
+    QVERIFY(!outcome.written);
     QCOMPARE(outcome.fileName, QStringLiteral("もも.npw"));
     QCOMPARE(outcome.reason, QStringLiteral("同じ名前のフォルダがあります"));
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -449,7 +449,7 @@ void SaveFileTest::loadRestoresFromAnyFolderAndDeletesTheFile()
     QCOMPARE(QDir::currentPath(), folderBefore);
 
     ScriptedRandom random{0.0};
-    QVERIFY(saveGame(state, random).saved);
+    QVERIFY(saveGame(state, random).written);
     QVERIFY(QFile::exists(QStringLiteral("もも.npw")));
 }
 
@@ -506,7 +506,7 @@ void SaveFileTest::loadWhoseFileCannotBeDeletedIsRefused()
 void SaveFileTest::saveKeyReachesItsTopDraw()
 {
     ScriptedRandom random{std::nextafter(1.0, 0.0)};
-    QVERIFY(saveGame(examplePet(), random).saved);
+    QVERIFY(saveGame(examplePet(), random).written);
     QFile file(QStringLiteral("もも.npw"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> fields = file.readAll().chopped(2).split(',');

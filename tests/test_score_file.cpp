@@ -76,7 +76,7 @@ void ScoreFileTest::cleanup()
 void ScoreFileTest::workedExampleByteForByte()
 {
     ScriptedRandom random{keyDraw(4321)};
-    const ScoreOutcome outcome = appendScoreRecord(deadPet(), random);
+    const WriteOutcome outcome = appendScoreRecord(deadPet(), random);
     QVERIFY2(outcome.written, qPrintable(outcome.reason));
     QCOMPARE(outcome.fileName, QStringLiteral("もも.nps"));
     const QByteArray expected = QByteArray("\"\x82\xe0\x82\xe0\",3173,\"Normal\",\"")
@@ -155,7 +155,7 @@ void ScoreFileTest::unwritableFileGivesTheReason()
 {
     QVERIFY(QDir().mkdir(QStringLiteral("もも.nps")));
     ScriptedRandom random{keyDraw(4321)};
-    const ScoreOutcome outcome = appendScoreRecord(deadPet(), random);
+    const WriteOutcome outcome = appendScoreRecord(deadPet(), random);
     QVERIFY(!outcome.written);
     QCOMPARE(outcome.fileName, QStringLiteral("もも.nps"));
     QCOMPARE(outcome.reason, QStringLiteral("同じ名前のフォルダがあります"));

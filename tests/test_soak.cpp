@@ -328,8 +328,8 @@ QString Soak::pause()
 
 QString Soak::saveAndReload()
 {
-    const SaveOutcome saved = saveGame(m_state, m_game);
-    if (!saved.saved)
+    const WriteOutcome saved = saveGame(m_state, m_game);
+    if (!saved.written)
         return QStringLiteral("saving failed: ") + saved.reason;
     // The next run of the program starts afresh and loads the file.
     PetState loaded;
@@ -389,7 +389,7 @@ QString Soak::bury()
         // Game over, and the player keeps the score.
         QFile scores(scoreFileName(m_state.petName));
         const qint64 sizeBefore = scores.exists() ? scores.size() : 0;
-        const ScoreOutcome outcome = appendScoreRecord(m_state, m_game);
+        const WriteOutcome outcome = appendScoreRecord(m_state, m_game);
         if (!outcome.written)
             return QStringLiteral("the score file was not written: ") + outcome.reason;
         if (QFile(outcome.fileName).size() <= sizeBefore)

@@ -1,14 +1,11 @@
 #include "files/save_file.h"
 
-#include "files/file_reasons.h"
 #include "files/name_probe.h"
 #include "files/record.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
-#include <cerrno>
 #include <cmath>
 #include <limits>
 
@@ -246,29 +243,10 @@ QString saveFileName(const QString &petName)
     return petName + QStringLiteral(".npw");
 }
 
-SaveOutcome saveGame(const PetState &state, RandomSource &random)
+WriteOutcome saveGame(const PetState &state, RandomSource &random)
 {
-    SaveOutcome outcome;
-    outcome.fileName = saveFileName(state.petName);
     const int key = drawScrambleKey(random);
-    const std::optional<QByteArray> bytes = formatSaveRecord(state, key);
-    if (!bytes) {
-        outcome.reason = nameNotWritableReason();
-        return outcome;
-    }
-    QSaveFile file(outcome.fileName);
-    // The reason is read from the call that failed, not from one before it.
-    errno = 0;
-    // Unbuffered, so that a write the disk cuts short fails here: a buffered
-    // write fails only inside commit(), which then still puts the cut-off file
-    // in place of the older save.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, *bytes)
-        || !file.commit()) {
-        outcome.reason = writeFailureReason(file, errno);
-        return outcome;
-    }
-    outcome.saved = true;
-    return outcome;
+    return writeWholeFile(saveFileName(state.petName), formatSaveRecord(state, key), WriteMode::Replace);
 }
 
 bool loadSaveFile(const QString &path, PetState &state)

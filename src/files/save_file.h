@@ -4,6 +4,7 @@
 #include "core/pet_state.h"
 #include "core/platform.h"
 #include "core/random_source.h"
+#include "files/file_write.h"
 
 #include <QByteArray>
 #include <QString>
@@ -58,16 +59,10 @@ void restoreSavedFields(const SaveRecord &record, PetState &state);
 // directory.
 QString saveFileName(const QString &petName);
 
-struct SaveOutcome {
-    bool saved = false;
-    QString fileName;
-    QString reason;  // why the file could not be written, for the player
-};
-
 // The save procedure: draws a key and writes the pet's save file. The file is
 // written beside the old save and renamed over it only when complete, so a
 // failed save, a full disk included, leaves any older save as it was.
-SaveOutcome saveGame(const PetState &state, RandomSource &random);
+WriteOutcome saveGame(const PetState &state, RandomSource &random);
 
 // Reads the save file at `path`, deletes it and restores its fields into
 // `state`. On any failure `state` and the file are left as they were.

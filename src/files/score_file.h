@@ -2,6 +2,7 @@
 
 #include "core/pet_state.h"
 #include "core/random_source.h"
+#include "files/file_write.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,14 +24,8 @@ std::optional<QByteArray> formatScoreRecord(const PetState &state, int key);
 // directory.
 QString scoreFileName(const QString &petName);
 
-struct ScoreOutcome {
-    bool written = false;
-    QString fileName;
-    QString reason;  // why the file could not be written, for the player
-};
-
 // Draws a key and appends the game's score line to the pet's score file,
 // creating the file when it does not exist yet.
-ScoreOutcome appendScoreRecord(const PetState &state, RandomSource &random);
+WriteOutcome appendScoreRecord(const PetState &state, RandomSource &random);
 
 } // namespace nupel

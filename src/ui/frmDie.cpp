@@ -71,7 +71,7 @@ void frmDie::command1_click()
                               QStringLiteral("スコアファイルの作成"), NoticeButtons::YesNo,
                               NoticeIcon::Question);
     if (answer == NoticeAnswer::Yes) {
-        const ScoreOutcome outcome = appendScoreRecord(m_state, m_random);
+        const WriteOutcome outcome = appendScoreRecord(m_state, m_random);
         if (outcome.written) {
             m_platform.messageBox(outcome.fileName + QStringLiteral("を作成しました。"), programTitle,
                                   NoticeButtons::Ok, NoticeIcon::None);

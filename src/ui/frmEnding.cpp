@@ -29,8 +29,8 @@ frmEnding::frmEnding(PetState &state, RandomSource &random, Platform &platform, 
 
 void frmEnding::command1_click()
 {
-    const SaveOutcome outcome = saveGame(m_state, m_random);
-    if (!outcome.saved) {
+    const WriteOutcome outcome = saveGame(m_state, m_random);
+    if (!outcome.written) {
         // The game is not lost: the player can cancel back to it.
         m_platform.messageBox(QStringLiteral("「%1」に保存できませんでした。\n%2")
                                   .arg(outcome.fileName, outcome.reason),

@@ -12,39 +12,15 @@ set -euo pipefail
 
 build="$(realpath "$1")"
 app_id="$2"
-for tool in Xvfb xdotool xprop desktop-file-validate appstreamcli; do
-  command -v "$tool" >/dev/null || { echo "install: $tool is missing (bash scripts/setup installs it)" >&2; exit 1; }
-done
+. "$(dirname "$(realpath "$0")")/common.sh" install
+require Xvfb xdotool xprop desktop-file-validate appstreamcli
 
-work="$(mktemp -d)"
 root="$work/root"
 prefix=/opt/nupel
 installed="$root$prefix"
 export HOME="$work/home"
 data="$HOME/.local/share/nupel"
-mkdir -p "$HOME" "$work/elsewhere" "$work/runtime"
-chmod 700 "$work/runtime"
-
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "install: FAILED: $*" >&2
-  if [ -s "$work/nupel.log" ]; then
-    echo "--- the game's output ---" >&2
-    cat "$work/nupel.log" >&2
-  fi
-  exit 1
-}
-step() { echo "install: $*" >&2; }
+mkdir -p "$HOME" "$work/elsewhere"
 
 step "installing into $root$prefix"
 DESTDIR="$root" cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "$(cat "$work/install.log")"
@@ -74,13 +50,8 @@ chmod -R a-w "$root"
 listing() { (cd "$root" && find . -printf '%p %s %T@\n' | sort); }
 prefix_before="$(listing)"
 
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 30 display <"$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$display"
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-unset WAYLAND_DISPLAY XDG_DATA_HOME XDG_CONFIG_HOME
+start_x -noreset
+unset XDG_DATA_HOME XDG_CONFIG_HOME
 
 patience=60
 

@@ -15,46 +15,13 @@
 set -euo pipefail
 
 bin="$(realpath "$1")"
-for tool in Xvfb xdotool python3; do
-  command -v "$tool" >/dev/null || { echo "e2e: $tool is missing (bash scripts/setup installs it)" >&2; exit 1; }
-done
+. "$(dirname "$(realpath "$0")")/common.sh" e2e
+require Xvfb xdotool python3
+copy_game "$bin"
 
-work="$(mktemp -d)"
-game="$work/game"
-mkdir -p "$game" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$bin/nupel" "$bin"/*.ico "$bin"/*.bmp "$game/"
-
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "e2e: FAILED: $*" >&2
-  if [ -s "$work/nupel.log" ]; then
-    echo "--- the game's output ---" >&2
-    cat "$work/nupel.log" >&2
-  fi
-  exit 1
-}
-step() { echo "e2e: $*" >&2; }
-
-# An X server on a free display: it names the display once it is ready. It
-# must not reset when the first run's game leaves, or the second run's game
-# may knock while it is resetting and be turned away.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 30 display <"$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$display"
-export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-unset WAYLAND_DISPLAY
+# The X server must not reset when the first run's game leaves, or the second
+# run's game may knock while it is resetting and be turned away.
+start_x -noreset
 
 # Generous limits: CI may build and test on a busy machine.
 patience=60
