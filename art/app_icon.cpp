@@ -19,27 +19,24 @@ const QColor cheekColour(255, 110, 130, 150);
 // every size has its own whole-pixel line, so none of them is a scaled copy.
 struct Detail {
     int size;
-    int line;      // outline width in pixels
-    bool tile;     // the pet stands on a patch of sky and grass
+    int line;  // outline width in pixels
+    bool tile; // the pet stands on a patch of sky and grass
     bool antenna;
     bool cheeks;
     bool gloss;
-    bool egg;      // an egg waits beside the pet
+    bool egg; // an egg waits beside the pet
 };
 
 constexpr Detail details[] = {
-    {16, 1, false, false, false, false, false},
-    {24, 1, false, true, false, false, false},
-    {32, 1, true, true, true, false, false},
-    {48, 2, true, true, true, true, false},
-    {64, 2, true, true, true, true, true},
-    {128, 4, true, true, true, true, true},
+    {16, 1, false, false, false, false, false}, {24, 1, false, true, false, false, false},
+    {32, 1, true, true, true, false, false},    {48, 2, true, true, true, true, false},
+    {64, 2, true, true, true, true, true},      {128, 4, true, true, true, true, true},
     {256, 7, true, true, true, true, true},
 };
 
-const Detail& detailFor(int size)
+const Detail &detailFor(int size)
 {
-    for (const Detail& detail : details) {
+    for (const Detail &detail : details) {
         if (detail.size == size)
             return detail;
     }
@@ -54,7 +51,7 @@ QRectF snapped(qreal left, qreal top, qreal width, qreal height, int line)
     return QRectF(std::round(left) + offset, std::round(top) + offset, std::round(width), std::round(height));
 }
 
-void paintTile(QPainter& p, int size, int line)
+void paintTile(QPainter &p, int size, int line)
 {
     const QRectF tile = snapped(0, 0, size - 1, size - 1, line);
     const qreal radius = size * 0.2;
@@ -67,13 +64,13 @@ void paintTile(QPainter& p, int size, int line)
     p.setClipPath(shape);
     const qreal horizon = std::round(size * 0.78);
     paintFilled(p, rectPath(QRectF(0, horizon, size, size)), QColor("#7cc257"));
-    paintLine(p, {0, horizon + (line % 2 ? 0.5 : 0)}, {qreal(size), horizon + (line % 2 ? 0.5 : 0)},
-              QColor("#3f7a2a"), line);
+    paintLine(p, {0, horizon + (line % 2 ? 0.5 : 0)}, {qreal(size), horizon + (line % 2 ? 0.5 : 0)}, QColor("#3f7a2a"),
+              line);
     p.restore();
     paintStroke(p, shape, QColor("#2c5a78"), line);
 }
 
-void paintEgg(QPainter& p, const QRectF& box, int line)
+void paintEgg(QPainter &p, const QRectF &box, int line)
 {
     QPainterPath egg;
     egg.addEllipse(box);
@@ -83,14 +80,13 @@ void paintEgg(QPainter& p, const QRectF& box, int line)
     const qreal spot = box.width() * 0.16;
     QPainterPath spots;
     spots.addEllipse(QPointF(box.left() + box.width() * 0.35, box.top() + box.height() * 0.4), spot, spot);
-    spots.addEllipse(QPointF(box.left() + box.width() * 0.68, box.top() + box.height() * 0.66), spot * 0.8,
-                     spot * 0.8);
+    spots.addEllipse(QPointF(box.left() + box.width() * 0.68, box.top() + box.height() * 0.66), spot * 0.8, spot * 0.8);
     paintFilled(p, spots, QColor("#8fd36a"));
     p.restore();
 }
 
 // Eyes at small sizes are whole-pixel blocks; larger ones are ovals with a glint.
-void paintEyes(QPainter& p, const QRectF& body, int size)
+void paintEyes(QPainter &p, const QRectF &body, int size)
 {
     const qreal eyeY = body.top() + body.height() * 0.45;
     const qreal gap = body.width() * 0.17;
@@ -114,7 +110,7 @@ void paintEyes(QPainter& p, const QRectF& body, int size)
     }
 }
 
-void paintMouth(QPainter& p, const QRectF& body, int size, int line)
+void paintMouth(QPainter &p, const QRectF &body, int size, int line)
 {
     const qreal y = body.top() + body.height() * 0.66;
     const qreal half = std::max(1.0, body.width() * 0.08);
@@ -135,7 +131,7 @@ void paintMouth(QPainter& p, const QRectF& body, int size, int line)
 
 QImage drawAppIcon(int size)
 {
-    const Detail& detail = detailFor(size);
+    const Detail &detail = detailFor(size);
     const int line = detail.line;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -180,18 +176,18 @@ QImage drawAppIcon(int size)
     return image;
 }
 
-const std::vector<int>& appIconSizes()
+const std::vector<int> &appIconSizes()
 {
     static const std::vector<int> sizes = [] {
         std::vector<int> all;
-        for (const Detail& detail : details)
+        for (const Detail &detail : details)
             all.push_back(detail.size);
         return all;
     }();
     return sizes;
 }
 
-QString writeAppIcons(const QString& themeFolder, const QString& name)
+QString writeAppIcons(const QString &themeFolder, const QString &name)
 {
     for (const int size : appIconSizes()) {
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(themeFolder).arg(size);

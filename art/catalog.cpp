@@ -20,7 +20,7 @@ namespace {
 constexpr int iconSize = 32;
 
 // An icon painted on the 32 × 32 grid, at scale times that size.
-QImage drawIcon(int scale, const std::function<void(QPainter&, const QRectF&)>& paint)
+QImage drawIcon(int scale, const std::function<void(QPainter &, const QRectF &)> &paint)
 {
     QImage image(iconSize * scale, iconSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -33,21 +33,21 @@ QImage drawIcon(int scale, const std::function<void(QPainter&, const QRectF&)>& 
     return image;
 }
 
-Picture pet(const char* fileName, PetKind kind)
+Picture pet(const char *fileName, PetKind kind)
 {
     return {QString::fromLatin1(fileName), PictureFormat::Icon, PicturePlace::Beside, [kind](int scale) {
-                return drawIcon(scale, [kind](QPainter& p, const QRectF& box) { drawPet(p, kind, box); });
+                return drawIcon(scale, [kind](QPainter &p, const QRectF &box) { drawPet(p, kind, box); });
             }};
 }
 
-Picture mood(const char* fileName, Mood mood)
+Picture mood(const char *fileName, Mood mood)
 {
     return {QString::fromLatin1(fileName), PictureFormat::Icon, PicturePlace::Beside, [mood](int scale) {
-                return drawIcon(scale, [mood](QPainter& p, const QRectF& box) { drawMoodFace(p, mood, box); });
+                return drawIcon(scale, [mood](QPainter &p, const QRectF &box) { drawMoodFace(p, mood, box); });
             }};
 }
 
-Picture bitmap(const char* fileName, PicturePlace place, QImage (*draw)(int))
+Picture bitmap(const char *fileName, PicturePlace place, QImage (*draw)(int))
 {
     return {QString::fromLatin1(fileName), PictureFormat::Bitmap, place, draw};
 }
@@ -56,7 +56,7 @@ Picture bitmap(const char* fileName, PicturePlace place, QImage (*draw)(int))
 // reader that takes only the first image still finds the 32 × 32 picture.
 // Qt writes one image per file; each image's bytes are taken from such a
 // single-image file and given a directory of their own here.
-QByteArray iconFile(const Picture& picture)
+QByteArray iconFile(const Picture &picture)
 {
     constexpr int headerSize = 6;
     constexpr int entrySize = 16;
@@ -90,14 +90,14 @@ QByteArray iconFile(const Picture& picture)
         file += entry;
         offset += quint32(images[i].size());
     }
-    for (const QByteArray& image : images)
+    for (const QByteArray &image : images)
         file += image;
     return file;
 }
 
 // A 256-colour .bmp file. Qt leaves the padding at the end of each row as
 // it found it in memory; zeroed here, so every build writes the same bytes.
-QByteArray bitmapFile(const QImage& indexed)
+QByteArray bitmapFile(const QImage &indexed)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -118,7 +118,7 @@ QByteArray bitmapFile(const QImage& indexed)
     return bytes;
 }
 
-QString writeFile(const QString& path, const QByteArray& bytes)
+QString writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -128,7 +128,7 @@ QString writeFile(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-const std::vector<Picture>& catalog()
+const std::vector<Picture> &catalog()
 {
     static const std::vector<Picture> pictures = {
         pet("nupnor.ico", PetKind::Normal),
@@ -161,7 +161,7 @@ const std::vector<Picture>& catalog()
     return pictures;
 }
 
-QImage storedImage(const Picture& picture, int scale)
+QImage storedImage(const Picture &picture, int scale)
 {
     const QImage drawn = picture.draw(scale);
     switch (picture.format) {
@@ -171,7 +171,7 @@ QImage storedImage(const Picture& picture, int scale)
     return {};
 }
 
-QString scaledFileName(const Picture& picture, int scale)
+QString scaledFileName(const Picture &picture, int scale)
 {
     if (scale == 1 || picture.format == PictureFormat::Icon)
         return picture.fileName;
@@ -179,7 +179,7 @@ QString scaledFileName(const Picture& picture, int scale)
     return picture.fileName.left(dot) + QStringLiteral("@%1x").arg(scale) + picture.fileName.mid(dot);
 }
 
-QString writePicture(const Picture& picture, const QString& directory)
+QString writePicture(const Picture &picture, const QString &directory)
 {
     if (picture.format == PictureFormat::Icon)
         return writeFile(QDir(directory).filePath(picture.fileName), iconFile(picture));

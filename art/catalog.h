@@ -32,19 +32,19 @@ struct Picture {
 };
 
 // Every picture the game loads, by the file name it looks for.
-const std::vector<Picture>& catalog();
+const std::vector<Picture> &catalog();
 
 // The picture exactly as it is stored at one scale: full colour for icons,
 // indexed for bitmaps.
-QImage storedImage(const Picture& picture, int scale = 1);
+QImage storedImage(const Picture &picture, int scale = 1);
 
 // The file holding a bitmap's drawing at a scale: "name.bmp" at 1×,
 // "name@2x.bmp" and "name@3x.bmp" beside it. An icon keeps every scale in
 // its one file.
-QString scaledFileName(const Picture& picture, int scale);
+QString scaledFileName(const Picture &picture, int scale);
 
 // Writes every scale of the picture into an existing directory. Returns an
 // empty string on success, otherwise why a file could not be written.
-QString writePicture(const Picture& picture, const QString& directory);
+QString writePicture(const Picture &picture, const QString &directory);
 
 } // namespace art

@@ -33,7 +33,7 @@ QPainterPath curve(QPointF from, QPointF control, QPointF to)
     return path;
 }
 
-void paintDotEyes(QPainter& p, const QColor& line, qreal y)
+void paintDotEyes(QPainter &p, const QColor &line, qreal y)
 {
     for (qreal x : {11.5, 20.5}) {
         paintFilled(p, ellipsePath({x, y}, 1.6, 2.1), line);
@@ -41,7 +41,7 @@ void paintDotEyes(QPainter& p, const QColor& line, qreal y)
     }
 }
 
-void paintCheeks(QPainter& p, int alpha)
+void paintCheeks(QPainter &p, int alpha)
 {
     QPainterPath cheeks;
     cheeks.addEllipse(QPointF(7.5, 19.5), 2, 1.2);
@@ -49,7 +49,7 @@ void paintCheeks(QPainter& p, int alpha)
     paintFilled(p, cheeks, QColor(255, 100, 110, alpha));
 }
 
-void paintDelighted(QPainter& p, const FaceLook& look)
+void paintDelighted(QPainter &p, const FaceLook &look)
 {
     paintStroke(p, curve({9, 14.5}, {11.5, 10}, {14, 14.5}), look.line, 1.5);
     paintStroke(p, curve({18, 14.5}, {20.5, 10}, {23, 14.5}), look.line, 1.5);
@@ -73,14 +73,14 @@ void paintDelighted(QPainter& p, const FaceLook& look)
     paintOutlined(p, sparklePath({28.5, 27.5}, 2.4), twinkle, 0.8);
 }
 
-void paintContent(QPainter& p, const FaceLook& look)
+void paintContent(QPainter &p, const FaceLook &look)
 {
     paintDotEyes(p, look.line, 14);
     paintCheeks(p, 90);
     paintStroke(p, curve({12, 21}, {16, 23.5}, {20, 21}), look.line, 1.3);
 }
 
-void paintUnhappy(QPainter& p, const FaceLook& look)
+void paintUnhappy(QPainter &p, const FaceLook &look)
 {
     paintLine(p, {8.5, 10.5}, {13, 9.5}, look.line, 1.1);
     paintLine(p, {23.5, 10.5}, {19, 9.5}, look.line, 1.1);
@@ -88,7 +88,7 @@ void paintUnhappy(QPainter& p, const FaceLook& look)
     paintStroke(p, curve({11.5, 23.5}, {16, 19.5}, {20.5, 23.5}), look.line, 1.3);
 }
 
-void paintMiserable(QPainter& p, const FaceLook& look)
+void paintMiserable(QPainter &p, const FaceLook &look)
 {
     paintLine(p, {8.5, 11}, {13.5, 9}, look.line, 1.1);
     paintLine(p, {23.5, 11}, {18.5, 9}, look.line, 1.1);
@@ -113,7 +113,7 @@ void paintMiserable(QPainter& p, const FaceLook& look)
 
 } // namespace
 
-void drawMoodFace(QPainter& p, Mood mood, const QRectF& box)
+void drawMoodFace(QPainter &p, Mood mood, const QRectF &box)
 {
     p.save();
     p.translate(box.topLeft());

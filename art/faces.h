@@ -13,6 +13,6 @@ enum class Mood {
     Miserable,
 };
 
-void drawMoodFace(QPainter& p, Mood mood, const QRectF& box);
+void drawMoodFace(QPainter &p, Mood mood, const QRectF &box);
 
 } // namespace art

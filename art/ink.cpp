@@ -28,21 +28,21 @@ QPainterPath polygonPath(std::initializer_list<QPointF> points)
     return path;
 }
 
-QPainterPath rectPath(const QRectF& rect)
+QPainterPath rectPath(const QRectF &rect)
 {
     QPainterPath path;
     path.addRect(rect);
     return path;
 }
 
-QPainterPath roundedRectPath(const QRectF& rect, qreal radius)
+QPainterPath roundedRectPath(const QRectF &rect, qreal radius)
 {
     QPainterPath path;
     path.addRoundedRect(rect, radius, radius);
     return path;
 }
 
-QPainterPath blobPath(const QRectF& r)
+QPainterPath blobPath(const QRectF &r)
 {
     const qreal cx = r.center().x();
     const qreal halfWidth = r.width() / 2;
@@ -108,7 +108,8 @@ QPainterPath dropPath(QPointF tip, qreal radius)
     const QPointF bulb = tip + QPointF(0, radius * 1.7);
     QPainterPath path;
     path.moveTo(tip);
-    path.cubicTo(tip + QPointF(radius * 0.25, radius * 0.6), bulb + QPointF(radius, -radius * 0.6), bulb + QPointF(radius, 0));
+    path.cubicTo(tip + QPointF(radius * 0.25, radius * 0.6), bulb + QPointF(radius, -radius * 0.6),
+                 bulb + QPointF(radius, 0));
     path.arcTo(QRectF(bulb.x() - radius, bulb.y() - radius, radius * 2, radius * 2), 0, -180);
     path.cubicTo(bulb + QPointF(-radius, -radius * 0.6), tip + QPointF(-radius * 0.25, radius * 0.6), tip);
     path.closeSubpath();
@@ -131,7 +132,7 @@ QPainterPath spiralPath(QPointF centre, qreal radius, qreal turns)
     return path;
 }
 
-QPainterPath fitPath(const QPainterPath& path, const QRectF& box)
+QPainterPath fitPath(const QPainterPath &path, const QRectF &box)
 {
     const QRectF bounds = path.boundingRect();
     const qreal scale = std::min(box.width() / bounds.width(), box.height() / bounds.height());
@@ -142,7 +143,7 @@ QPainterPath fitPath(const QPainterPath& path, const QRectF& box)
     return transform.map(path);
 }
 
-void paintOutlined(QPainter& p, const QPainterPath& path, const QBrush& fill, const QColor& line, qreal width)
+void paintOutlined(QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &line, qreal width)
 {
     p.save();
     p.setBrush(fill);
@@ -151,12 +152,12 @@ void paintOutlined(QPainter& p, const QPainterPath& path, const QBrush& fill, co
     p.restore();
 }
 
-void paintOutlined(QPainter& p, const QPainterPath& path, const Ink& ink, qreal width)
+void paintOutlined(QPainter &p, const QPainterPath &path, const Ink &ink, qreal width)
 {
     paintOutlined(p, path, QBrush(ink.fill), ink.line, width);
 }
 
-void paintFilled(QPainter& p, const QPainterPath& path, const QBrush& fill)
+void paintFilled(QPainter &p, const QPainterPath &path, const QBrush &fill)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -165,7 +166,7 @@ void paintFilled(QPainter& p, const QPainterPath& path, const QBrush& fill)
     p.restore();
 }
 
-void paintStroke(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width)
+void paintStroke(QPainter &p, const QPainterPath &path, const QColor &colour, qreal width)
 {
     p.save();
     p.setBrush(Qt::NoBrush);
@@ -174,20 +175,20 @@ void paintStroke(QPainter& p, const QPainterPath& path, const QColor& colour, qr
     p.restore();
 }
 
-void paintLine(QPainter& p, QPointF from, QPointF to, const QColor& colour, qreal width)
+void paintLine(QPainter &p, QPointF from, QPointF to, const QColor &colour, qreal width)
 {
     QPainterPath path(from);
     path.lineTo(to);
     paintStroke(p, path, colour, width);
 }
 
-void paintLimb(QPainter& p, QPointF from, QPointF to, qreal thickness, const Ink& ink, qreal lineWidth)
+void paintLimb(QPainter &p, QPointF from, QPointF to, qreal thickness, const Ink &ink, qreal lineWidth)
 {
     paintLine(p, from, to, ink.line, thickness + 2 * lineWidth);
     paintLine(p, from, to, ink.fill, thickness);
 }
 
-QBrush roundShade(const QRectF& bounds, const QColor& base)
+QBrush roundShade(const QRectF &bounds, const QColor &base)
 {
     const QPointF light = bounds.topLeft() + QPointF(bounds.width() * 0.36, bounds.height() * 0.3);
     QRadialGradient gradient(light, std::max(bounds.width(), bounds.height()) * 0.8);
@@ -197,7 +198,7 @@ QBrush roundShade(const QRectF& bounds, const QColor& base)
     return gradient;
 }
 
-void paintGloss(QPainter& p, QPointF centre, qreal rx, qreal ry, int alpha)
+void paintGloss(QPainter &p, QPointF centre, qreal rx, qreal ry, int alpha)
 {
     paintFilled(p, ellipsePath(centre, rx, ry), withAlpha(Qt::white, alpha));
 }

@@ -9,7 +9,7 @@
 namespace art {
 namespace {
 
-QPainterPath letteringPath(const QString& text, const QFont& font, qreal tilt)
+QPainterPath letteringPath(const QString &text, const QFont &font, qreal tilt)
 {
     const QFontMetricsF metrics(font);
     QPainterPath path;
@@ -42,10 +42,11 @@ QFont titleFont()
     return font;
 }
 
-void paintLettering(QPainter& p, const QString& text, const QRectF& box, const LetteringStyle& style, const QFont& font)
+void paintLettering(QPainter &p, const QString &text, const QRectF &box, const LetteringStyle &style, const QFont &font)
 {
     const qreal margin = style.outlineWidth + style.rimWidth;
-    const QRectF inner = box.adjusted(margin, margin, -margin - style.shadowOffset.x(), -margin - style.shadowOffset.y());
+    const QRectF inner =
+        box.adjusted(margin, margin, -margin - style.shadowOffset.x(), -margin - style.shadowOffset.y());
     const QPainterPath path = fitPath(letteringPath(text, font, style.tilt), inner);
 
     p.save();
@@ -63,7 +64,8 @@ void paintLettering(QPainter& p, const QString& text, const QRectF& box, const L
 
     // A glassy band across the top half of the letters.
     p.setClipPath(path);
-    paintFilled(p, rectPath(QRectF(bounds.left(), bounds.top(), bounds.width(), bounds.height() * 0.42)), QColor(255, 255, 255, 70));
+    paintFilled(p, rectPath(QRectF(bounds.left(), bounds.top(), bounds.width(), bounds.height() * 0.42)),
+                QColor(255, 255, 255, 70));
     p.restore();
 }
 

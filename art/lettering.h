@@ -24,7 +24,7 @@ struct LetteringStyle {
 };
 
 QFont titleFont();
-void paintLettering(QPainter& p, const QString& text, const QRectF& box, const LetteringStyle& style,
-                    const QFont& font = titleFont());
+void paintLettering(QPainter &p, const QString &text, const QRectF &box, const LetteringStyle &style,
+                    const QFont &font = titleFont());
 
 } // namespace art

@@ -14,7 +14,7 @@
 
 namespace {
 
-QTextStream& err()
+QTextStream &err()
 {
     static QTextStream stream(stderr);
     return stream;
@@ -30,11 +30,11 @@ int usage()
 
 // The build declares the files it expects; drawing a different set would
 // leave the build with stale or missing pictures, so stop early instead.
-QString catalogueMismatch(art::PicturePlace place, const char* names)
+QString catalogueMismatch(art::PicturePlace place, const char *names)
 {
     QStringList expected = QString::fromLatin1(names).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList drawn;
-    for (const art::Picture& picture : art::catalog()) {
+    for (const art::Picture &picture : art::catalog()) {
         if (picture.place == place)
             drawn << picture.fileName;
     }
@@ -46,17 +46,17 @@ QString catalogueMismatch(art::PicturePlace place, const char* names)
         .arg(expected.join(QLatin1Char(' ')), drawn.join(QLatin1Char(' ')));
 }
 
-int writeAll(const QString& besideDirectory, const QString& insideDirectory)
+int writeAll(const QString &besideDirectory, const QString &insideDirectory)
 {
-    for (const QString& directory : {besideDirectory, insideDirectory}) {
+    for (const QString &directory : {besideDirectory, insideDirectory}) {
         if (!QDir().mkpath(directory)) {
             err() << "nupel-art: cannot create directory " << directory << '\n';
             return 1;
         }
     }
     int failures = 0;
-    for (const art::Picture& picture : art::catalog()) {
-        const QString& directory = picture.place == art::PicturePlace::Beside ? besideDirectory : insideDirectory;
+    for (const art::Picture &picture : art::catalog()) {
+        const QString &directory = picture.place == art::PicturePlace::Beside ? besideDirectory : insideDirectory;
         const QString problem = art::writePicture(picture, directory);
         if (!problem.isEmpty()) {
             err() << "nupel-art: " << problem << '\n';
@@ -68,14 +68,14 @@ int writeAll(const QString& besideDirectory, const QString& insideDirectory)
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     // Drawing needs fonts but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    for (const QString& mismatch : {catalogueMismatch(art::PicturePlace::Beside, NUPEL_BESIDE_PICTURES),
+    for (const QString &mismatch : {catalogueMismatch(art::PicturePlace::Beside, NUPEL_BESIDE_PICTURES),
                                     catalogueMismatch(art::PicturePlace::Inside, NUPEL_INSIDE_PICTURES)}) {
         if (!mismatch.isEmpty()) {
             err() << "nupel-art: " << mismatch << '\n';

@@ -28,15 +28,15 @@ struct Swatch {
 
 using Bucket = std::vector<Swatch>;
 
-int channelRange(const Bucket& bucket, int channel)
+int channelRange(const Bucket &bucket, int channel)
 {
-    const auto [low, high] = std::minmax_element(bucket.begin(), bucket.end(), [channel](const Swatch& a, const Swatch& b) {
-        return a.rgb[channel] < b.rgb[channel];
-    });
+    const auto [low, high] =
+        std::minmax_element(bucket.begin(), bucket.end(),
+                            [channel](const Swatch &a, const Swatch &b) { return a.rgb[channel] < b.rgb[channel]; });
     return high->rgb[channel] - low->rgb[channel];
 }
 
-int widestChannel(const Bucket& bucket)
+int widestChannel(const Bucket &bucket)
 {
     int best = 0;
     for (int channel = 1; channel < 3; ++channel) {
@@ -46,12 +46,12 @@ int widestChannel(const Bucket& bucket)
     return best;
 }
 
-QRgb representative(const Bucket& bucket)
+QRgb representative(const Bucket &bucket)
 {
     std::array<qint64, 3> sum{};
     qint64 total = 0;
-    const Swatch* commonest = &bucket.front();
-    for (const Swatch& swatch : bucket) {
+    const Swatch *commonest = &bucket.front();
+    for (const Swatch &swatch : bucket) {
         for (int channel = 0; channel < 3; ++channel)
             sum[channel] += swatch.rgb[channel] * swatch.count;
         total += swatch.count;
@@ -60,7 +60,8 @@ QRgb representative(const Bucket& bucket)
     }
     if (commonest->count >= total * dominantShare)
         return qRgb(commonest->rgb[0], commonest->rgb[1], commonest->rgb[2]);
-    return qRgb(int((sum[0] + total / 2) / total), int((sum[1] + total / 2) / total), int((sum[2] + total / 2) / total));
+    return qRgb(int((sum[0] + total / 2) / total), int((sum[1] + total / 2) / total),
+                int((sum[2] + total / 2) / total));
 }
 
 // Splits the bucket with the widest colour spread at its weighted median,
@@ -88,11 +89,11 @@ QList<QRgb> medianCut(Bucket all)
         const int channel = widestChannel(bucket);
         // Ties are broken by the whole colour, so the split, and with it the
         // palette, is the same whatever order the colours were counted in.
-        std::sort(bucket.begin(), bucket.end(), [channel](const Swatch& a, const Swatch& b) {
+        std::sort(bucket.begin(), bucket.end(), [channel](const Swatch &a, const Swatch &b) {
             return std::tie(a.rgb[channel], a.rgb) < std::tie(b.rgb[channel], b.rgb);
         });
         qint64 total = 0;
-        for (const Swatch& swatch : bucket)
+        for (const Swatch &swatch : bucket)
             total += swatch.count;
         qint64 running = 0;
         size_t split = 1;
@@ -106,7 +107,7 @@ QList<QRgb> medianCut(Bucket all)
     }
 
     QList<QRgb> palette;
-    for (const Bucket& bucket : buckets)
+    for (const Bucket &bucket : buckets)
         palette << representative(bucket);
     std::sort(palette.begin(), palette.end());
     palette.erase(std::unique(palette.begin(), palette.end()), palette.end());
@@ -115,12 +116,9 @@ QList<QRgb> medianCut(Bucket all)
 
 class NearestColour {
 public:
-    explicit NearestColour(const QList<QRgb>& palette)
-        : m_palette(palette)
-    {
-    }
+    explicit NearestColour(const QList<QRgb> &palette) : m_palette(palette) {}
 
-    int operator()(const Rgb& rgb)
+    int operator()(const Rgb &rgb)
     {
         const QRgb key = qRgb(rgb[0], rgb[1], rgb[2]);
         if (const auto found = m_cache.constFind(key); found != m_cache.cend())
@@ -148,7 +146,7 @@ private:
 };
 
 // Floyd–Steinberg, alternating direction each row to avoid drifting patterns.
-QImage diffuseOnto(const QImage& rgb, const QList<QRgb>& palette)
+QImage diffuseOnto(const QImage &rgb, const QList<QRgb> &palette)
 {
     const int width = rgb.width();
     QImage indexed(rgb.size(), QImage::Format_Indexed8);
@@ -160,15 +158,16 @@ QImage diffuseOnto(const QImage& rgb, const QList<QRgb>& palette)
     using Error = std::array<float, 3>;
     std::vector<Error> thisRow(size_t(width) + 2), nextRow(size_t(width) + 2);
     for (int y = 0; y < rgb.height(); ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        uchar* target = indexed.scanLine(y);
+        const auto *source = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        uchar *target = indexed.scanLine(y);
         const bool forward = y % 2 == 0;
         const int step = forward ? 1 : -1;
         for (int i = 0; i < width; ++i) {
             const int x = forward ? i : width - 1 - i;
             const size_t slot = size_t(x) + 1;
             const QRgb pixel = source[x];
-            const Error wanted = {qRed(pixel) + thisRow[slot][0], qGreen(pixel) + thisRow[slot][1], qBlue(pixel) + thisRow[slot][2]};
+            const Error wanted = {qRed(pixel) + thisRow[slot][0], qGreen(pixel) + thisRow[slot][1],
+                                  qBlue(pixel) + thisRow[slot][2]};
             Rgb clamped;
             for (int c = 0; c < 3; ++c)
                 clamped[c] = std::clamp(int(wanted[c] + 0.5f), 0, 255);
@@ -192,12 +191,12 @@ QImage diffuseOnto(const QImage& rgb, const QList<QRgb>& palette)
 
 } // namespace
 
-QImage toIndexed8(const QImage& image)
+QImage toIndexed8(const QImage &image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     QHash<QRgb, qint64> histogram;
     for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x)
             ++histogram[line[x]];
     }
@@ -220,7 +219,7 @@ QImage toIndexed8(const QImage& image)
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
         swatches.push_back({{qRed(it.key()), qGreen(it.key()), qBlue(it.key())}, it.value()});
     // A hash gives its colours in a different order at every run.
-    std::sort(swatches.begin(), swatches.end(), [](const Swatch& a, const Swatch& b) { return a.rgb < b.rgb; });
+    std::sort(swatches.begin(), swatches.end(), [](const Swatch &a, const Swatch &b) { return a.rgb < b.rgb; });
     return diffuseOnto(rgb, medianCut(std::move(swatches)));
 }
 

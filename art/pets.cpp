@@ -16,7 +16,7 @@ constexpr qreal gridUnits = 32;
 const QColor whiteColour("#ffffff");
 const QColor cheekColour(255, 110, 130, 140);
 
-void paintFeet(QPainter& p, const Ink& ink, const QRectF& left, const QRectF& right)
+void paintFeet(QPainter &p, const Ink &ink, const QRectF &left, const QRectF &right)
 {
     QPainterPath feet;
     feet.addEllipse(left);
@@ -24,26 +24,26 @@ void paintFeet(QPainter& p, const Ink& ink, const QRectF& left, const QRectF& ri
     paintOutlined(p, feet, ink);
 }
 
-void paintBody(QPainter& p, const QPainterPath& body, const Ink& ink)
+void paintBody(QPainter &p, const QPainterPath &body, const Ink &ink)
 {
     paintOutlined(p, body, roundShade(body.boundingRect(), ink.fill), ink.line);
 }
 
 // A dark oval eye with a glint, the friendliest kind of eye at small sizes.
-void paintDotEye(QPainter& p, QPointF centre, qreal rx, qreal ry, const QColor& colour)
+void paintDotEye(QPainter &p, QPointF centre, qreal rx, qreal ry, const QColor &colour)
 {
     paintFilled(p, ellipsePath(centre, rx, ry), colour);
     paintFilled(p, rectPath(QRectF(centre.x() - rx * 0.75, centre.y() - ry * 0.8, 1, 1)), whiteColour);
 }
 
 // A white eye with its pupil pushed towards where the pet looks.
-void paintRoundEye(QPainter& p, QPointF centre, qreal radius, QPointF look, const QColor& line)
+void paintRoundEye(QPainter &p, QPointF centre, qreal radius, QPointF look, const QColor &line)
 {
     paintOutlined(p, circlePath(centre, radius), whiteColour, line, 0.8);
     paintFilled(p, circlePath(centre + look, radius * 0.55), line);
 }
 
-void paintCheeks(QPainter& p, QPointF left, QPointF right)
+void paintCheeks(QPainter &p, QPointF left, QPointF right)
 {
     QPainterPath cheeks;
     cheeks.addEllipse(left, 1.8, 1.1);
@@ -70,7 +70,7 @@ QPainterPath zigzagPath(std::initializer_list<QPointF> points)
 {
     QPainterPath path;
     bool first = true;
-    for (const QPointF& point : points) {
+    for (const QPointF &point : points) {
         if (first)
             path.moveTo(point);
         else
@@ -80,7 +80,7 @@ QPainterPath zigzagPath(std::initializer_list<QPointF> points)
     return path;
 }
 
-void paintNormal(QPainter& p)
+void paintNormal(QPainter &p)
 {
     const Ink body{QColor("#97dc6e"), QColor("#20411a")};
 
@@ -97,15 +97,15 @@ void paintNormal(QPainter& p)
     paintStroke(p, arcPath({14.5, 21.5}, {16, 23.4}, {17.5, 21.5}), body.line, 1.0);
 }
 
-void paintKattin(QPainter& p)
+void paintKattin(QPainter &p)
 {
     const Ink body{QColor("#8d9fb8"), QColor("#1c2533")};
 
     paintOutlined(p, polygonPath({{7.5, 25}, {13.5, 25}, {14, 30}, {7, 30}}), {body.fill.darker(125), body.line});
     paintOutlined(p, polygonPath({{18.5, 25}, {24.5, 25}, {25, 30}, {18, 30}}), {body.fill.darker(125), body.line});
 
-    const QPainterPath block = polygonPath({{8.5, 5.5}, {23.5, 5.5}, {28, 10}, {28, 24.5}, {24.5, 28},
-                                            {7.5, 28}, {4, 24.5}, {4, 10}});
+    const QPainterPath block =
+        polygonPath({{8.5, 5.5}, {23.5, 5.5}, {28, 10}, {28, 24.5}, {24.5, 28}, {7.5, 28}, {4, 24.5}, {4, 10}});
     paintOutlined(p, block, body.fill, body.line);
 
     // Facets catch the light differently, which is what makes it read as stone.
@@ -134,7 +134,7 @@ void paintKattin(QPainter& p)
     paintLine(p, {12.5, 22.5}, {19.5, 22.5}, body.line, 1.2);
 }
 
-void paintGenkikki(QPainter& p)
+void paintGenkikki(QPainter &p)
 {
     const Ink body{QColor("#ff9424"), QColor("#4a1e00")};
     const Ink band{QColor("#e8303a"), body.line};
@@ -174,7 +174,7 @@ void paintGenkikki(QPainter& p)
     paintStroke(p, grin, body.line, 1.0);
 }
 
-void paintVVV(QPainter& p)
+void paintVVV(QPainter &p)
 {
     const Ink body{QColor("#9c5fe0"), QColor("#240a40")};
     const Ink spike{QColor("#ff72c6"), body.line};
@@ -185,7 +185,8 @@ void paintVVV(QPainter& p)
     paintOutlined(p, spikePath({16, 11}, {16, 0.5}, 2.8), spike);
 
     paintOutlined(p, polygonPath({{8, 26}, {14, 27}, {12, 30.5}, {5.5, 30.5}}), {body.fill.darker(125), body.line});
-    paintOutlined(p, polygonPath({{18, 27}, {23.5, 26}, {25.5, 30.5}, {19.5, 30.5}}), {body.fill.darker(125), body.line});
+    paintOutlined(p, polygonPath({{18, 27}, {23.5, 26}, {25.5, 30.5}, {19.5, 30.5}}),
+                  {body.fill.darker(125), body.line});
 
     // Raised hand making a V sign.
     paintLimb(p, {23.5, 20.5}, {27.5, 16}, 2.6, body);
@@ -204,7 +205,7 @@ void paintVVV(QPainter& p)
     paintStroke(p, arcPath({12.5, 22.5}, {16.5, 24}, {18.5, 21.3}), body.line, 1.1);
 }
 
-void paintStresser(QPainter& p)
+void paintStresser(QPainter &p)
 {
     const Ink body{QColor("#d3e3ea"), QColor("#2e3f4c")};
 
@@ -224,9 +225,11 @@ void paintStresser(QPainter& p)
     paintStroke(p, spiralPath({12, 17}, 2.5, 2.2), swirl, 0.8);
     paintStroke(p, spiralPath({20, 17}, 2.5, 2.2), swirl, 0.8);
 
-    paintStroke(p, zigzagPath({{11.5, 24}, {12.8, 22.8}, {14.2, 24}, {15.5, 22.8}, {16.8, 24}, {18.2, 22.8},
-                               {19.5, 24}, {20.5, 23.2}}),
-                body.line, 0.9);
+    paintStroke(
+        p,
+        zigzagPath(
+            {{11.5, 24}, {12.8, 22.8}, {14.2, 24}, {15.5, 22.8}, {16.8, 24}, {18.2, 22.8}, {19.5, 24}, {20.5, 23.2}}),
+        body.line, 0.9);
 
     const Ink sweat{QColor("#7fd0ff"), QColor("#1d5a86")};
     paintOutlined(p, dropPath({27.5, 9.5}, 1.8), sweat, 0.8);
@@ -234,7 +237,7 @@ void paintStresser(QPainter& p)
     paintOutlined(p, dropPath({28.5, 17.5}, 1.3), sweat, 0.8);
 }
 
-void paintKasutama(QPainter& p)
+void paintKasutama(QPainter &p)
 {
     const Ink body{QColor("#a39985"), QColor("#332a1e")};
 
@@ -281,7 +284,7 @@ void paintKasutama(QPainter& p)
     paintFilled(p, circlePath({28, 29}, 1), dust);
 }
 
-void paintTabezo(QPainter& p)
+void paintTabezo(QPainter &p)
 {
     const Ink body{QColor("#f79cbf"), QColor("#4d1027")};
     const Ink metal{QColor("#d2d6de"), QColor("#2c3038")};
@@ -320,7 +323,7 @@ void paintTabezo(QPainter& p)
     paintOutlined(p, circlePath({26.5, 27.5}, 0.8), crumb, 0.5);
 }
 
-void paintFuntaro(QPainter& p)
+void paintFuntaro(QPainter &p)
 {
     const Ink body{QColor("#94602e"), QColor("#2e1806")};
     const QColor sheen = body.fill.lighter(135);
@@ -341,7 +344,7 @@ void paintFuntaro(QPainter& p)
     curl.cubicTo(16, 6, 16.5, 8, 16.5, 8);
     curl.closeSubpath();
     paintOutlined(p, curl, body.fill, body.line, 0.9);
-    for (const QPainterPath& tier : {top, middle, base})
+    for (const QPainterPath &tier : {top, middle, base})
         paintOutlined(p, tier, roundShade(tier.boundingRect(), body.fill), body.line);
     paintStroke(p, arcPath({11.5, 9}, {13, 8}, {15, 8.2}), sheen, 0.9);
     paintStroke(p, arcPath({8.5, 15}, {10, 13.8}, {13, 13.8}), sheen, 0.9);
@@ -358,7 +361,7 @@ void paintFuntaro(QPainter& p)
     }
 }
 
-QPainterPath eggPath(const QRectF& r)
+QPainterPath eggPath(const QRectF &r)
 {
     const qreal cx = r.center().x();
     const qreal waist = r.top() + r.height() * 0.62;
@@ -373,7 +376,7 @@ QPainterPath eggPath(const QRectF& r)
     return path;
 }
 
-void paintTamagoro(QPainter& p)
+void paintTamagoro(QPainter &p)
 {
     const Ink shell{QColor("#fbf1d6"), QColor("#4a3920")};
     const Ink leg{QColor("#f39a2b"), shell.line};
@@ -386,8 +389,19 @@ void paintTamagoro(QPainter& p)
 
     const QPainterPath egg = eggPath(QRectF(6.5, 5, 19, 24));
     // Everything under the jagged crack line.
-    QPainterPath below = zigzagPath({{0, 15}, {6, 15}, {8.5, 17.5}, {11, 15}, {13.5, 17.5}, {16, 15}, {18.5, 17.5},
-                                     {21, 15}, {23.5, 17.5}, {26, 15}, {32, 15}, {32, 32}, {0, 32}});
+    QPainterPath below = zigzagPath({{0, 15},
+                                     {6, 15},
+                                     {8.5, 17.5},
+                                     {11, 15},
+                                     {13.5, 17.5},
+                                     {16, 15},
+                                     {18.5, 17.5},
+                                     {21, 15},
+                                     {23.5, 17.5},
+                                     {26, 15},
+                                     {32, 15},
+                                     {32, 32},
+                                     {0, 32}});
     below.closeSubpath();
     const QPainterPath bottomShell = egg.intersected(below);
     const QPainterPath cap = egg.subtracted(below);
@@ -419,7 +433,7 @@ void paintTamagoro(QPainter& p)
     p.restore();
 }
 
-void paintVexPro(QPainter& p)
+void paintVexPro(QPainter &p)
 {
     const Ink body{QColor("#2f4787"), QColor("#0a0f26")};
     const Ink cape{QColor("#d82a3c"), QColor("#3a0610")};
@@ -443,8 +457,8 @@ void paintVexPro(QPainter& p)
     paintBody(p, ball, {body.fill.lighter(108), body.line});
     paintGloss(p, {11, 11.5}, 2, 1.1, 120);
 
-    const QPainterPath shades = polygonPath({{6.5, 14}, {25.5, 14}, {25, 17}, {23, 19.5}, {18.5, 19.5}, {16, 16.5},
-                                             {13.5, 19.5}, {9, 19.5}, {7, 17}});
+    const QPainterPath shades = polygonPath(
+        {{6.5, 14}, {25.5, 14}, {25, 17}, {23, 19.5}, {18.5, 19.5}, {16, 16.5}, {13.5, 19.5}, {9, 19.5}, {7, 17}});
     paintOutlined(p, shades, QColor("#0b0b12"), body.line, 0.8);
     paintLine(p, {9, 18}, {11.5, 15.3}, QColor("#7ee8ff"), 0.9);
     paintLine(p, {19, 18}, {21.5, 15.3}, QColor("#7ee8ff"), 0.9);
@@ -453,7 +467,7 @@ void paintVexPro(QPainter& p)
     paintOutlined(p, starPath({21.5, 25}, 2.9, 1.3, 5), QColor("#ffd43b"), QColor("#5a3a00"), 0.7);
 }
 
-void paintRandoman(QPainter& p)
+void paintRandoman(QPainter &p)
 {
     const QColor line("#2a2030");
 
@@ -503,7 +517,7 @@ void paintRandoman(QPainter& p)
     stitch.setDashPattern({1.2, 1.2});
     p.setPen(stitch);
     p.setBrush(Qt::NoBrush);
-    for (const QPainterPath& patch : {dotted, striped, plain, checked, corner})
+    for (const QPainterPath &patch : {dotted, striped, plain, checked, corner})
         p.drawPath(patch);
     p.restore();
     paintOutlined(p, lopsided, Qt::NoBrush, line);
@@ -521,7 +535,7 @@ void paintRandoman(QPainter& p)
     paintOutlined(p, fitPath(mark, QRectF(23, 0.5, 7.5, 10.5)), QColor("#fff27a"), line, 0.9);
 }
 
-void paintIkarin(QPainter& p)
+void paintIkarin(QPainter &p)
 {
     const Ink body{QColor("#e8392c"), QColor("#3d0804")};
     const Ink horn{QColor("#fff0c8"), body.line};
@@ -563,7 +577,7 @@ void paintIkarin(QPainter& p)
     paintOutlined(p, puffLeft.simplified(), steam, 0.8);
 }
 
-void paintKaneQueen(QPainter& p)
+void paintKaneQueen(QPainter &p)
 {
     const Ink body{QColor("#f2b632"), QColor("#4d2c00")};
     const Ink crown{QColor("#fff07a"), body.line};
@@ -573,7 +587,8 @@ void paintKaneQueen(QPainter& p)
     paintBody(p, ball, body);
     paintGloss(p, {9.5, 13}, 2.2, 1.2);
 
-    paintOutlined(p, polygonPath({{8.5, 11}, {7.5, 3.5}, {11.5, 7}, {15, 1.5}, {18.5, 7}, {22.5, 3.5}, {21.5, 11}}), crown);
+    paintOutlined(p, polygonPath({{8.5, 11}, {7.5, 3.5}, {11.5, 7}, {15, 1.5}, {18.5, 7}, {22.5, 3.5}, {21.5, 11}}),
+                  crown);
     paintFilled(p, circlePath({15, 8.3}, 1.3), QColor("#e0203a"));
     paintFilled(p, circlePath({11, 9.2}, 0.8), QColor("#2a7ae0"));
     paintFilled(p, circlePath({19, 9.2}, 0.8), QColor("#2a7ae0"));
@@ -597,7 +612,7 @@ void paintKaneQueen(QPainter& p)
 
 } // namespace
 
-void drawPet(QPainter& p, PetKind kind, const QRectF& box)
+void drawPet(QPainter &p, PetKind kind, const QRectF &box)
 {
     p.save();
     p.translate(box.topLeft());
@@ -620,7 +635,7 @@ void drawPet(QPainter& p, PetKind kind, const QRectF& box)
     p.restore();
 }
 
-void drawEgg(QPainter& p, const QRectF& box)
+void drawEgg(QPainter &p, const QRectF &box)
 {
     p.save();
     p.translate(box.topLeft());
@@ -641,7 +656,7 @@ void drawEgg(QPainter& p, const QRectF& box)
     p.restore();
 }
 
-void drawYenCoin(QPainter& p, QPointF centre, qreal radius)
+void drawYenCoin(QPainter &p, QPointF centre, qreal radius)
 {
     const Ink coin{QColor("#ffde4f"), QColor("#5c3800")};
     paintOutlined(p, circlePath(centre, radius), coin, radius * 0.18);

@@ -17,7 +17,7 @@ namespace {
 const QSize meadowSize(288, 225);
 const QSize roomSize(288, 224);
 
-void paintSpiralSun(QPainter& p, QPointF centre, qreal radius)
+void paintSpiralSun(QPainter &p, QPointF centre, qreal radius)
 {
     constexpr int rays = 14;
     const QColor line("#a4160c");
@@ -26,7 +26,8 @@ void paintSpiralSun(QPainter& p, QPointF centre, qreal radius)
         const qreal spread = std::numbers::pi / rays * 0.55;
         const qreal reach = radius * (i % 2 == 0 ? 1.85 : 1.55);
         auto at = [&](qreal a, qreal r) { return centre + QPointF(std::cos(a), std::sin(a)) * r; };
-        const QPainterPath ray = polygonPath({at(angle - spread, radius * 0.95), at(angle, reach), at(angle + spread, radius * 0.95)});
+        const QPainterPath ray =
+            polygonPath({at(angle - spread, radius * 0.95), at(angle, reach), at(angle + spread, radius * 0.95)});
         paintOutlined(p, ray, QColor(i % 2 == 0 ? "#ff4a2a" : "#ff9a2a"), line, 1.2);
     }
 
@@ -38,7 +39,7 @@ void paintSpiralSun(QPainter& p, QPointF centre, qreal radius)
     paintStroke(p, spiralPath(centre, radius * 0.8, 2.6), QColor("#ffd070"), radius * 0.11);
 }
 
-void paintCloud(QPainter& p, QPointF centre, qreal size)
+void paintCloud(QPainter &p, QPointF centre, qreal size)
 {
     const QPainterPath cloud = cloudPath(centre, size);
     paintFilled(p, cloud.translated(0, size * 0.08), QColor(90, 140, 200, 70));
@@ -51,7 +52,7 @@ QPainterPath planetPatch(QPointF centre, qreal rx, qreal ry, int waves, qreal ph
 }
 
 // The ring is drawn in two halves so the planet can sit between them.
-void paintRingHalf(QPainter& p, QPointF centre, qreal rx, qreal ry, qreal tilt, bool front)
+void paintRingHalf(QPainter &p, QPointF centre, qreal rx, qreal ry, qreal tilt, bool front)
 {
     p.save();
     p.translate(centre);
@@ -64,7 +65,7 @@ void paintRingHalf(QPainter& p, QPointF centre, qreal rx, qreal ry, qreal tilt, 
     p.restore();
 }
 
-void paintBluePlanet(QPainter& p, QPointF centre, qreal radius)
+void paintBluePlanet(QPainter &p, QPointF centre, qreal radius)
 {
     constexpr qreal tilt = -16;
     paintRingHalf(p, centre, radius * 1.6, radius * 0.36, tilt, false);
@@ -79,13 +80,16 @@ void paintBluePlanet(QPainter& p, QPointF centre, qreal radius)
     p.save();
     p.setClipPath(globe);
     const QColor land(120, 210, 150, 200);
-    paintFilled(p, planetPatch(centre + QPointF(-radius * 0.35, -radius * 0.15), radius * 0.32, radius * 0.22, 5, 0.4), land);
-    paintFilled(p, planetPatch(centre + QPointF(radius * 0.4, radius * 0.35), radius * 0.28, radius * 0.2, 4, 1.2), land);
-    paintFilled(p, planetPatch(centre + QPointF(radius * 0.1, -radius * 0.62), radius * 0.2, radius * 0.1, 3, 2.0), land);
+    paintFilled(p, planetPatch(centre + QPointF(-radius * 0.35, -radius * 0.15), radius * 0.32, radius * 0.22, 5, 0.4),
+                land);
+    paintFilled(p, planetPatch(centre + QPointF(radius * 0.4, radius * 0.35), radius * 0.28, radius * 0.2, 4, 1.2),
+                land);
+    paintFilled(p, planetPatch(centre + QPointF(radius * 0.1, -radius * 0.62), radius * 0.2, radius * 0.1, 3, 2.0),
+                land);
     for (qreal band : {-0.35, 0.1, 0.55}) {
         QPainterPath streak(centre + QPointF(-radius, radius * band));
-        streak.cubicTo(centre + QPointF(-radius * 0.3, radius * (band - 0.12)), centre + QPointF(radius * 0.3, radius * (band + 0.12)),
-                       centre + QPointF(radius, radius * band));
+        streak.cubicTo(centre + QPointF(-radius * 0.3, radius * (band - 0.12)),
+                       centre + QPointF(radius * 0.3, radius * (band + 0.12)), centre + QPointF(radius, radius * band));
         paintStroke(p, streak, QColor(255, 255, 255, 90), radius * 0.07);
     }
     // Night side, so the planet looks lit by the same light as the sphere.
@@ -96,7 +100,7 @@ void paintBluePlanet(QPainter& p, QPointF centre, qreal radius)
     paintRingHalf(p, centre, radius * 1.6, radius * 0.36, tilt, true);
 }
 
-void paintGreenSphere(QPainter& p, QPointF centre, qreal radius)
+void paintGreenSphere(QPainter &p, QPointF centre, qreal radius)
 {
     paintFilled(p, circlePath(centre + QPointF(4, 5), radius), QColor(40, 40, 50, 60));
     QRadialGradient shade(centre - QPointF(radius * 0.35, radius * 0.4), radius * 1.35);
@@ -107,11 +111,12 @@ void paintGreenSphere(QPainter& p, QPointF centre, qreal radius)
     paintOutlined(p, circlePath(centre, radius), shade, QColor("#0f3a12"), 1.4);
 }
 
-void paintSpeckles(QPainter& p, const QRectF& area, int count, quint32 seed)
+void paintSpeckles(QPainter &p, const QRectF &area, int count, quint32 seed)
 {
     QRandomGenerator random = sceneryRandom(seed);
     for (int i = 0; i < count; ++i) {
-        const QPointF at(randomBetween(random, area.left(), area.right()), randomBetween(random, area.top(), area.bottom()));
+        const QPointF at(randomBetween(random, area.left(), area.right()),
+                         randomBetween(random, area.top(), area.bottom()));
         // Quieter towards the floor so the pet stands out against it.
         const qreal calm = 1 - 0.6 * (at.y() - area.top()) / area.height();
         const bool light = random.bounded(2) == 0;
@@ -127,7 +132,7 @@ void paintSpeckles(QPainter& p, const QRectF& area, int count, quint32 seed)
 QImage drawMeadowRoom(int scale)
 {
     Canvas canvas(meadowSize, scale);
-    QPainter& p = canvas.painter();
+    QPainter &p = canvas.painter();
     const QRectF all = canvas.rect();
 
     paintVerticalGradient(p, all, {{0, QColor("#3b94e6")}, {0.55, QColor("#8fd0ff")}, {1, QColor("#d8f2ff")}});
@@ -160,7 +165,7 @@ QImage drawMeadowRoom(int scale)
 QImage drawSpaceRoom(int scale)
 {
     Canvas canvas(roomSize, scale);
-    QPainter& p = canvas.painter();
+    QPainter &p = canvas.painter();
     const QRectF all = canvas.rect();
 
     paintVerticalGradient(p, all, {{0, QColor("#6e7079")}, {1, QColor("#a9abb2")}});
@@ -175,7 +180,7 @@ QImage drawSpaceRoom(int scale)
 QImage drawShapesRoom(int scale)
 {
     Canvas canvas(roomSize, scale);
-    QPainter& p = canvas.painter();
+    QPainter &p = canvas.painter();
     const QRectF all = canvas.rect();
 
     paintVerticalGradient(p, all, {{0, QColor("#9c9c9e")}, {1, QColor("#b4b4b6")}});
@@ -198,7 +203,7 @@ QImage drawShapesRoom(int scale)
         {circlePath({168, 132}, 11), QColor(255, 245, 240, 200)},
         {box(244, 10, 30, 30), QColor(40, 40, 60, 150)},
     };
-    for (const Shape& shape : shapes)
+    for (const Shape &shape : shapes)
         paintOutlined(p, shape.path, shape.colour, withAlpha(shape.colour.darker(170), 230), 1.2);
 
     // A plain floor for the pet to walk on.

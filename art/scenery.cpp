@@ -11,8 +11,7 @@
 
 namespace art {
 
-Canvas::Canvas(QSize size, int scale)
-    : m_size(size), m_image(size * scale, QImage::Format_RGB32)
+Canvas::Canvas(QSize size, int scale) : m_size(size), m_image(size * scale, QImage::Format_RGB32)
 {
     m_image.fill(Qt::white);
     m_painter.begin(&m_image);
@@ -35,15 +34,15 @@ QRandomGenerator sceneryRandom(quint32 seed)
     return QRandomGenerator(seed);
 }
 
-qreal randomBetween(QRandomGenerator& random, qreal low, qreal high)
+qreal randomBetween(QRandomGenerator &random, qreal low, qreal high)
 {
     return low + random.generateDouble() * (high - low);
 }
 
-void paintVerticalGradient(QPainter& p, const QRectF& rect, std::initializer_list<std::pair<qreal, QColor>> stops)
+void paintVerticalGradient(QPainter &p, const QRectF &rect, std::initializer_list<std::pair<qreal, QColor>> stops)
 {
     QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    for (const auto& [at, colour] : stops)
+    for (const auto &[at, colour] : stops)
         gradient.setColorAt(at, colour);
     p.fillRect(rect, gradient);
 }
@@ -55,11 +54,12 @@ QPainterPath cloudPath(QPointF centre, qreal size)
     cloud.addEllipse(centre + QPointF(-size * 0.55, size * 0.1), size * 0.45, size * 0.35);
     cloud.addEllipse(centre + QPointF(-size * 0.1, -size * 0.12), size * 0.5, size * 0.45);
     cloud.addEllipse(centre + QPointF(size * 0.45, size * 0.02), size * 0.45, size * 0.38);
-    cloud.addRoundedRect(QRectF(centre.x() - size * 0.9, centre.y(), size * 1.75, size * 0.45), size * 0.22, size * 0.22);
+    cloud.addRoundedRect(QRectF(centre.x() - size * 0.9, centre.y(), size * 1.75, size * 0.45), size * 0.22,
+                         size * 0.22);
     return cloud.simplified();
 }
 
-QPainterPath hillPath(const QRectF& rect, std::initializer_list<qreal> heights)
+QPainterPath hillPath(const QRectF &rect, std::initializer_list<qreal> heights)
 {
     const std::vector<qreal> ys(heights);
     const qreal step = rect.width() / qreal(ys.size() - 1);
@@ -82,16 +82,17 @@ QPainterPath hillPath(const QRectF& rect, std::initializer_list<qreal> heights)
     return path;
 }
 
-void paintGrassTuft(QPainter& p, QPointF root, qreal height, const QColor& colour)
+void paintGrassTuft(QPainter &p, QPointF root, qreal height, const QColor &colour)
 {
     for (qreal lean : {-0.55, 0.0, 0.5}) {
         QPainterPath blade(root + QPointF(lean * height * 0.3, 0));
-        blade.quadTo(root + QPointF(lean * height * 0.4, -height * 0.6), root + QPointF(lean * height * 0.9, -height * (1 - std::abs(lean) * 0.3)));
+        blade.quadTo(root + QPointF(lean * height * 0.4, -height * 0.6),
+                     root + QPointF(lean * height * 0.9, -height * (1 - std::abs(lean) * 0.3)));
         paintStroke(p, blade, colour, 1.2);
     }
 }
 
-void paintFlower(QPainter& p, QPointF centre, qreal radius, const QColor& petals)
+void paintFlower(QPainter &p, QPointF centre, qreal radius, const QColor &petals)
 {
     const QColor line = petals.darker(220);
     for (int i = 0; i < 5; ++i) {
@@ -102,11 +103,12 @@ void paintFlower(QPainter& p, QPointF centre, qreal radius, const QColor& petals
     paintOutlined(p, circlePath(centre, radius * 0.38), QColor("#ffd53a"), line, 0.7);
 }
 
-void paintStarfield(QPainter& p, const QRectF& area, int count, quint32 seed)
+void paintStarfield(QPainter &p, const QRectF &area, int count, quint32 seed)
 {
     QRandomGenerator random = sceneryRandom(seed);
     for (int i = 0; i < count; ++i) {
-        const QPointF at(randomBetween(random, area.left(), area.right()), randomBetween(random, area.top(), area.bottom()));
+        const QPointF at(randomBetween(random, area.left(), area.right()),
+                         randomBetween(random, area.top(), area.bottom()));
         const int brightness = int(randomBetween(random, 120, 255));
         const qreal size = random.bounded(6) == 0 ? 2.5 : 0.7;
         if (size > 1)
@@ -116,7 +118,7 @@ void paintStarfield(QPainter& p, const QRectF& area, int count, quint32 seed)
     }
 }
 
-void paintVersionMark(QPainter& p, const QRectF& picture, const QColor& text, const QColor& shadow)
+void paintVersionMark(QPainter &p, const QRectF &picture, const QColor &text, const QColor &shadow)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);

@@ -16,7 +16,7 @@ namespace art {
 class Canvas {
 public:
     explicit Canvas(QSize size, int scale = 1);
-    QPainter& painter() { return m_painter; }
+    QPainter &painter() { return m_painter; }
     QRectF rect() const { return QRectF(QPointF(0, 0), m_size); }
     QImage finish();
 
@@ -28,16 +28,16 @@ private:
 
 // Seeded so that every build draws exactly the same pictures.
 QRandomGenerator sceneryRandom(quint32 seed);
-qreal randomBetween(QRandomGenerator& random, qreal low, qreal high);
+qreal randomBetween(QRandomGenerator &random, qreal low, qreal high);
 
-void paintVerticalGradient(QPainter& p, const QRectF& rect, std::initializer_list<std::pair<qreal, QColor>> stops);
+void paintVerticalGradient(QPainter &p, const QRectF &rect, std::initializer_list<std::pair<qreal, QColor>> stops);
 QPainterPath cloudPath(QPointF centre, qreal size);
 // Rolling ground whose top edge passes through the given heights, spread
 // evenly across the width, and which runs down to the bottom of rect.
-QPainterPath hillPath(const QRectF& rect, std::initializer_list<qreal> heights);
-void paintGrassTuft(QPainter& p, QPointF root, qreal height, const QColor& colour);
-void paintFlower(QPainter& p, QPointF centre, qreal radius, const QColor& petals);
-void paintStarfield(QPainter& p, const QRectF& area, int count, quint32 seed);
-void paintVersionMark(QPainter& p, const QRectF& picture, const QColor& text, const QColor& shadow);
+QPainterPath hillPath(const QRectF &rect, std::initializer_list<qreal> heights);
+void paintGrassTuft(QPainter &p, QPointF root, qreal height, const QColor &colour);
+void paintFlower(QPainter &p, QPointF centre, qreal radius, const QColor &petals);
+void paintStarfield(QPainter &p, const QRectF &area, int count, quint32 seed);
+void paintVersionMark(QPainter &p, const QRectF &picture, const QColor &text, const QColor &shadow);
 
 } // namespace art

@@ -29,18 +29,19 @@ struct Tile {
     int grounds() const { return transparent ? 2 : 1; }
     QSize size() const
     {
-        const int width = std::max(2 * image.width() + tileGap, grounds() * zoomed().width() + (grounds() - 1) * tileGap);
+        const int width =
+            std::max(2 * image.width() + tileGap, grounds() * zoomed().width() + (grounds() - 1) * tileGap);
         return {width + 2 * tileGap, image.height() + zoomed().height() + 3 * tileGap + labelHeight};
     }
 };
 
-void paintOnGround(QPainter& p, const QImage& image, QRect target, const QColor& ground)
+void paintOnGround(QPainter &p, const QImage &image, QRect target, const QColor &ground)
 {
     p.fillRect(target, ground);
     p.drawImage(target, image);
 }
 
-void paintTile(QPainter& p, const Tile& tile, QPoint at)
+void paintTile(QPainter &p, const Tile &tile, QPoint at)
 {
     p.fillRect(QRect(at, tile.size()), page.lighter(115));
     const QPoint origin = at + QPoint(tileGap, tileGap);
@@ -49,24 +50,27 @@ void paintTile(QPainter& p, const Tile& tile, QPoint at)
     paintOnGround(p, tile.image, QRect(origin + QPoint(real.width() + tileGap, 0), real), darkColour);
 
     // Nearest-neighbour scaling so every pixel can be judged.
-    const QImage zoomed = tile.image.convertToFormat(QImage::Format_ARGB32).scaled(tile.zoomed(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage zoomed = tile.image.convertToFormat(QImage::Format_ARGB32)
+                              .scaled(tile.zoomed(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QPoint zoomOrigin = origin + QPoint(0, real.height() + tileGap);
     paintOnGround(p, zoomed, QRect(zoomOrigin, tile.zoomed()), lightColour);
     if (tile.transparent)
-        paintOnGround(p, zoomed, QRect(zoomOrigin + QPoint(tile.zoomed().width() + tileGap, 0), tile.zoomed()), darkColour);
+        paintOnGround(p, zoomed, QRect(zoomOrigin + QPoint(tile.zoomed().width() + tileGap, 0), tile.zoomed()),
+                      darkColour);
 
     p.setPen(Qt::black);
-    const QRect label(origin.x(), zoomOrigin.y() + tile.zoomed().height() + 2, tile.size().width() - 2 * tileGap, labelHeight);
+    const QRect label(origin.x(), zoomOrigin.y() + tile.zoomed().height() + 2, tile.size().width() - 2 * tileGap,
+                      labelHeight);
     p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("%1  (%2×%3)").arg(tile.name).arg(real.width()).arg(real.height()));
 }
 
 } // namespace
 
-QString writeContactSheet(const QString& path, const QStringList& onlyNames)
+QString writeContactSheet(const QString &path, const QStringList &onlyNames)
 {
     std::vector<Tile> tiles;
-    for (const Picture& picture : catalog()) {
+    for (const Picture &picture : catalog()) {
         if (!onlyNames.isEmpty() && !onlyNames.contains(picture.fileName))
             continue;
         tiles.push_back({picture.fileName, storedImage(picture), picture.format == PictureFormat::Icon});
@@ -77,7 +81,7 @@ QString writeContactSheet(const QString& path, const QStringList& onlyNames)
     // Shelf packing: tiles flow left to right and wrap onto a new shelf.
     int rowWidth = tileGap;
     int widestTile = 0;
-    for (const Tile& tile : tiles) {
+    for (const Tile &tile : tiles) {
         rowWidth += tile.size().width() + tileGap;
         widestTile = std::max(widestTile, tile.size().width() + 2 * tileGap);
     }
@@ -85,7 +89,7 @@ QString writeContactSheet(const QString& path, const QStringList& onlyNames)
     std::vector<QPoint> places;
     QPoint cursor(tileGap, tileGap);
     int shelfHeight = 0;
-    for (const Tile& tile : tiles) {
+    for (const Tile &tile : tiles) {
         if (cursor.x() + tile.size().width() + tileGap > pageWidth) {
             cursor = QPoint(tileGap, cursor.y() + shelfHeight + tileGap);
             shelfHeight = 0;

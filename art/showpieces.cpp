@@ -28,9 +28,9 @@ struct Cast {
 };
 
 // Pets get a soft shadow so they stand on the ground instead of floating.
-void paintCast(QPainter& p, const std::vector<Cast>& cast)
+void paintCast(QPainter &p, const std::vector<Cast> &cast)
 {
-    for (const Cast& member : cast) {
+    for (const Cast &member : cast) {
         const QRectF box = member.box;
         const qreal unit = box.width() / 32;
         paintFilled(p, ellipsePath({box.center().x(), box.bottom() - unit * 1.2}, box.width() * 0.36, unit * 1.6),
@@ -39,7 +39,7 @@ void paintCast(QPainter& p, const std::vector<Cast>& cast)
     }
 }
 
-void paintSunburst(QPainter& p, const QRectF& area, QPointF centre, int rays, const QColor& colour)
+void paintSunburst(QPainter &p, const QRectF &area, QPointF centre, int rays, const QColor &colour)
 {
     p.save();
     p.setClipRect(area);
@@ -47,21 +47,24 @@ void paintSunburst(QPainter& p, const QRectF& area, QPointF centre, int rays, co
     for (int i = 0; i < rays; i += 2) {
         const qreal a0 = 2 * std::numbers::pi * i / rays;
         const qreal a1 = 2 * std::numbers::pi * (i + 1) / rays;
-        paintFilled(p, polygonPath({centre, centre + QPointF(std::cos(a0), std::sin(a0)) * reach, centre + QPointF(std::cos(a1), std::sin(a1)) * reach}),
+        paintFilled(p,
+                    polygonPath({centre, centre + QPointF(std::cos(a0), std::sin(a0)) * reach,
+                                 centre + QPointF(std::cos(a1), std::sin(a1)) * reach}),
                     colour);
     }
     p.restore();
 }
 
-void paintTwinkles(QPainter& p, std::initializer_list<std::pair<QPointF, qreal>> twinkles, const Ink& ink)
+void paintTwinkles(QPainter &p, std::initializer_list<std::pair<QPointF, qreal>> twinkles, const Ink &ink)
 {
-    for (const auto& [at, size] : twinkles)
+    for (const auto &[at, size] : twinkles)
         paintOutlined(p, sparklePath(at, size), ink, 1.0);
 }
 
-void paintCrescentMoon(QPainter& p, QPointF centre, qreal radius)
+void paintCrescentMoon(QPainter &p, QPointF centre, qreal radius)
 {
-    QPainterPath moon = circlePath(centre, radius).subtracted(circlePath(centre + QPointF(radius * 0.45, -radius * 0.25), radius * 0.85));
+    QPainterPath moon = circlePath(centre, radius)
+                            .subtracted(circlePath(centre + QPointF(radius * 0.45, -radius * 0.25), radius * 0.85));
     QRadialGradient glow(centre, radius * 2);
     glow.setColorAt(0, QColor(255, 240, 170, 90));
     glow.setColorAt(1, QColor(255, 240, 170, 0));
@@ -74,7 +77,7 @@ void paintCrescentMoon(QPainter& p, QPointF centre, qreal radius)
 QImage drawMorningTitle(int scale)
 {
     Canvas canvas(titleSize, scale);
-    QPainter& p = canvas.painter();
+    QPainter &p = canvas.painter();
     const QRectF all = canvas.rect();
 
     paintVerticalGradient(p, all, {{0, QColor("#5ab8f5")}, {1, QColor("#e2f6ff")}});
@@ -90,7 +93,15 @@ QImage drawMorningTitle(int scale)
     paintFlower(p, {288, 212}, 4, QColor("#ff9ac8"));
 
     paintLettering(p, titleName, QRectF(28, 6, 257, 96),
-                   {QColor("#d8ff8a"), QColor("#2fae46"), QColor("#123f18"), QColor("#ffffff"), QColor(20, 60, 120, 90), 3, 3, {3, 4}, 6});
+                   {QColor("#d8ff8a"),
+                    QColor("#2fae46"),
+                    QColor("#123f18"),
+                    QColor("#ffffff"),
+                    QColor(20, 60, 120, 90),
+                    3,
+                    3,
+                    {3, 4},
+                    6});
     paintTwinkles(p, {{{26, 22}, 7}, {{292, 30}, 6}, {{276, 92}, 4}}, {QColor("#fffbd0"), QColor("#c08a00")});
 
     drawEgg(p, QRectF(150, 170, 26, 30));
@@ -104,10 +115,11 @@ QImage drawMorningTitle(int scale)
 QImage drawSunsetTitle(int scale)
 {
     Canvas canvas(titleSize, scale);
-    QPainter& p = canvas.painter();
+    QPainter &p = canvas.painter();
     const QRectF all = canvas.rect();
 
-    paintVerticalGradient(p, all, {{0, QColor("#6a3a9a")}, {0.45, QColor("#ff7a6a")}, {0.8, QColor("#ffc070")}, {1, QColor("#ffe0a0")}});
+    paintVerticalGradient(
+        p, all, {{0, QColor("#6a3a9a")}, {0.45, QColor("#ff7a6a")}, {0.8, QColor("#ffc070")}, {1, QColor("#ffe0a0")}});
     QRadialGradient glow(QPointF(150, 176), 90);
     glow.setColorAt(0, QColor(255, 240, 170, 255));
     glow.setColorAt(0.35, QColor(255, 200, 90, 200));
@@ -122,7 +134,15 @@ QImage drawSunsetTitle(int scale)
     paintOutlined(p, hill, QColor("#5a8a3e"), QColor("#24401a"), 1.5);
 
     paintLettering(p, titleName, QRectF(26, 6, 261, 96),
-                   {QColor("#fff6a0"), QColor("#ff8a1a"), QColor("#4a1400"), QColor("#fff8e8"), QColor(80, 10, 40, 110), 3, 3, {3, 4}, -6});
+                   {QColor("#fff6a0"),
+                    QColor("#ff8a1a"),
+                    QColor("#4a1400"),
+                    QColor("#fff8e8"),
+                    QColor(80, 10, 40, 110),
+                    3,
+                    3,
+                    {3, 4},
+                    -6});
     paintTwinkles(p, {{{24, 92}, 5}, {{292, 20}, 6}}, {QColor("#fffbd0"), QColor("#a0600a")});
 
     drawYenCoin(p, {128, 198}, 7);
@@ -138,7 +158,7 @@ QImage drawSunsetTitle(int scale)
 QImage drawNightTitle(int scale)
 {
     Canvas canvas(titleSize, scale);
-    QPainter& p = canvas.painter();
+    QPainter &p = canvas.painter();
     const QRectF all = canvas.rect();
 
     paintVerticalGradient(p, all, {{0, QColor("#070b2a")}, {0.7, QColor("#1c2a6a")}, {1, QColor("#3a3a8a")}});
@@ -149,7 +169,15 @@ QImage drawNightTitle(int scale)
     paintOutlined(p, hill, QColor("#27405a"), QColor("#0a1422"), 1.5);
 
     paintLettering(p, titleName, QRectF(26, 6, 261, 96),
-                   {QColor("#f0e0ff"), QColor("#8a52f0"), QColor("#12062e"), QColor("#ffd84a"), QColor(0, 0, 0, 140), 3, 3, {3, 4}, 4});
+                   {QColor("#f0e0ff"),
+                    QColor("#8a52f0"),
+                    QColor("#12062e"),
+                    QColor("#ffd84a"),
+                    QColor(0, 0, 0, 140),
+                    3,
+                    3,
+                    {3, 4},
+                    4});
 
     paintCast(p, {{PetKind::Kasutama, QRectF(4, 146, 46, 46)},
                   {PetKind::Stresser, QRectF(42, 136, 56, 56)},
@@ -162,7 +190,7 @@ QImage drawNightTitle(int scale)
 QImage drawNameBanner(int scale)
 {
     Canvas canvas(bannerSize, scale);
-    QPainter& p = canvas.painter();
+    QPainter &p = canvas.painter();
     const QRectF all = canvas.rect();
 
     paintVerticalGradient(p, all, {{0, QColor("#fff8e0")}, {1, QColor("#d8f2c0")}});
@@ -170,7 +198,15 @@ QImage drawNameBanner(int scale)
     paintStroke(p, roundedRectPath(all.adjusted(1.5, 1.5, -1.5, -1.5), 6), QColor("#5a9a3a"), 2);
 
     paintLettering(p, titleName, QRectF(5, 6, 94, 50),
-                   {QColor("#d8ff8a"), QColor("#2fae46"), QColor("#123f18"), QColor("#ffffff"), QColor(20, 60, 20, 80), 2, 2, {2, 2}, 6});
+                   {QColor("#d8ff8a"),
+                    QColor("#2fae46"),
+                    QColor("#123f18"),
+                    QColor("#ffffff"),
+                    QColor(20, 60, 20, 80),
+                    2,
+                    2,
+                    {2, 2},
+                    6});
     drawEgg(p, QRectF(92, 38, 22, 26));
     paintCast(p, {{PetKind::Normal, QRectF(106, 16, 44, 44)}});
     return canvas.finish();
@@ -179,7 +215,7 @@ QImage drawNameBanner(int scale)
 QImage drawGrave(int scale)
 {
     Canvas canvas(graveSize, scale);
-    QPainter& p = canvas.painter();
+    QPainter &p = canvas.painter();
     const QRectF all = canvas.rect();
 
     paintVerticalGradient(p, all, {{0, QColor("#8c86c0")}, {0.6, QColor("#d8c6e0")}, {1, QColor("#f4dcc8")}});

@@ -9,9 +9,9 @@
 #include "life/pet_types.h"
 #include "support/main_window_fixture.h"
 #include "support/scripted_random.h"
+#include "ui/care_menus.h"
 #include "ui/Form10.h"
 #include "ui/frmBuyEgg.h"
-#include "ui/care_menus.h"
 #include "ui/frmDie.h"
 #include "ui/frmEnding.h"
 #include "ui/frmInputName.h"
@@ -131,8 +131,7 @@ void AccessibilityTest::everyWindowIsNamedByItsCaptionAndEveryControlHasAName()
     collectControls(reader, controls);
     QVERIFY(!controls.isEmpty());
     for (QAccessibleInterface *control : controls) {
-        QVERIFY2(!control->text(QAccessible::Name).trimmed().isEmpty(),
-                 qPrintable(control->object()->objectName()));
+        QVERIFY2(!control->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(control->object()->objectName()));
     }
 }
 
@@ -192,9 +191,8 @@ void AccessibilityTest::figuresReadAsWholePhrases()
     m_window->setCaption(MainLabel::Label14, QStringLiteral("4500円"));
     m_window->setCaption(MainLabel::Label5, QStringLiteral("2"));
     const std::pair<const char *, const char *> phrases[] = {
-        {"Label17", "年齢 3歳"}, {"Label12", "卵の数 12個"}, {"Label14", "所持金 4500円"},
-        {"Label1", "名前 もも"},  {"Label3", "タイプ Normal"}, {"Label5", "世代 2代目"},
-        {"Label7", "2代目 もも"}};
+        {"Label17", "年齢 3歳"},     {"Label12", "卵の数 12個"}, {"Label14", "所持金 4500円"}, {"Label1", "名前 もも"},
+        {"Label3", "タイプ Normal"}, {"Label5", "世代 2代目"},   {"Label7", "2代目 もも"}};
     for (const auto &[name, phrase] : phrases)
         QCOMPARE(spoken(control(name))->text(QAccessible::Name), QString::fromUtf8(phrase));
 }

@@ -4,8 +4,8 @@
 
 #include "support/main_window_fixture.h"
 #include "support/modal.h"
-#include "ui/frmBuyEgg.h"
 #include "ui/care_menus.h"
+#include "ui/frmBuyEgg.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
 
@@ -57,7 +57,6 @@ private:
     QPushButton *mainButton(const QString &name) const;
     // Lets one timer event of the main window run and tells whether the pet moved.
     bool petWalks();
-
 };
 
 namespace {
@@ -76,13 +75,11 @@ QString labelText(QWidget &dialog, const char *name)
 template <typename Dialog>
 void pressPriceButton(Dialog &dialog, int number)
 {
-    void (Dialog::*const handlers[])() = {&Dialog::command1_click, &Dialog::Command2_Click,
-                                          &Dialog::Command3_Click};
+    void (Dialog::*const handlers[])() = {&Dialog::command1_click, &Dialog::Command2_Click, &Dialog::Command3_Click};
     (dialog.*handlers[number - 1])();
 }
 
-std::unique_ptr<CareDialog> makeDialog(const QString &name, PetState &state, RandomSource &random,
-                                       Platform &platform)
+std::unique_ptr<CareDialog> makeDialog(const QString &name, PetState &state, RandomSource &random, Platform &platform)
 {
     if (name == QLatin1String("frmGiveEsa"))
         return std::make_unique<frmGiveEsa>(state, random, platform);
@@ -116,8 +113,7 @@ QPushButton *CareDialogsTest::mainButton(const QString &name) const
     return m_window->findChild<QPushButton *>(name);
 }
 
-void CareDialogsTest::openAndAct(const QString &mainButtonName,
-                                 const std::function<void(QDialog &)> &act)
+void CareDialogsTest::openAndAct(const QString &mainButtonName, const std::function<void(QDialog &)> &act)
 {
     bool acted = false;
     QTimer::singleShot(0, m_window.get(), [&] {
@@ -177,8 +173,8 @@ void CareDialogsTest::controlsStandAtTheirDesignPlaces_data()
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<QString>("text");
     auto row = [](const char *dialog, const char *control, QRect twips, const QString &text) {
-        QTest::addRow("%s %s", dialog, control) << QString::fromLatin1(dialog)
-                                                << QString::fromLatin1(control) << twips << text;
+        QTest::addRow("%s %s", dialog, control)
+            << QString::fromLatin1(dialog) << QString::fromLatin1(control) << twips << text;
     };
     row("frmGiveEsa", "Command1", {2520, 240, 1455, 615}, QStringLiteral("わらわらＸ"));
     row("frmGiveEsa", "Command2", {2520, 1080, 1455, 615}, QStringLiteral("メルト＃＃"));
@@ -260,7 +256,7 @@ void CareDialogsTest::openingOffersWhatTheCashCovers_data()
 {
     QTest::addColumn<QString>("mainButton");
     QTest::addColumn<int>("money");
-    QTest::addColumn<QList<bool>>("enabled");  // Command1 to Command3
+    QTest::addColumn<QList<bool>>("enabled"); // Command1 to Command3
     using Flags = QList<bool>;
     QTest::newRow("feeding 999") << "Command1" << 999 << Flags{false, false, false};
     QTest::newRow("feeding 1000") << "Command1" << 1000 << Flags{true, false, false};
@@ -310,32 +306,29 @@ void CareDialogsTest::eachButtonActsThenTheGameRunsOn_data()
     QTest::addColumn<double>("eggsAfter");
     using Draws = QList<double>;
     // Every row starts from satiety 200, sickness 40, dirt 20, 12 eggs at 30 yen.
-    QTest::newRow("わらわらＸ") << "Command1" << QStringList{"Command1"} << Draws{} << 1000 << 0
-                              << 250 << 40 << 20 << 12.0;
-    QTest::newRow("メルト＃＃") << "Command1" << QStringList{"Command2"}
-                               << Draws{fractionFor(9, 10)} << 1500 << 0 << 240 << 40 << 20 << 12.0;
-    QTest::newRow("ＤＮＡ９９") << "Command1" << QStringList{"Command3"} << Draws{} << 3000 << 500
-                               << 220 << 40 << 20 << 12.0;
-    QTest::newRow("やっぱやめた feeding") << "Command1" << QStringList{"Command4"} << Draws{} << 999
-                                        << 999 << 200 << 40 << 20 << 12.0;
-    QTest::newRow("養生所") << "Command2" << QStringList{"Command1"} << Draws{} << 500 << 0 << 200
-                           << 30 << 20 << 12.0;
-    QTest::newRow("救急車") << "Command2" << QStringList{"Command3"} << Draws{} << 2500 << 0 << 200
-                           << 0 << 20 << 12.0;
-    QTest::newRow("やっぱやめた doctor") << "Command2" << QStringList{"Command4"} << Draws{} << 5000
-                                       << 5000 << 200 << 40 << 20 << 12.0;
-    QTest::newRow("専用の道具") << "Command3" << QStringList{"Command2"} << Draws{} << 1000 << 0
-                               << 200 << 40 << -5 << 12.0;
-    QTest::newRow("専門家") << "Command3" << QStringList{"Command3"} << Draws{} << 2000 << 0 << 200
-                           << 40 << 0 << 12.0;
-    QTest::newRow("やっぱやめた cleaning") << "Command3" << QStringList{"Command4"} << Draws{} << 5000
-                                         << 5000 << 200 << 40 << 20 << 12.0;
-    QTest::newRow("これだけ売る nothing chosen") << "Command4" << QStringList{"Command3"} << Draws{}
-                                              << 1000 << 1000 << 200 << 40 << 20 << 12.0;
-    QTest::newRow("全部売る then これだけ売る") << "Command4" << QStringList{"Command5", "Command3"}
-                                             << Draws{} << 1000 << 2800 << 200 << 40 << 20 << 0.0;
-    QTest::newRow("全部売る then 売るのやめる") << "Command4" << QStringList{"Command5", "Command4"}
-                                             << Draws{} << 1000 << 1000 << 200 << 40 << 20 << 12.0;
+    QTest::newRow("わらわらＸ") << "Command1" << QStringList{"Command1"} << Draws{} << 1000 << 0 << 250 << 40 << 20
+                                << 12.0;
+    QTest::newRow("メルト＃＃") << "Command1" << QStringList{"Command2"} << Draws{fractionFor(9, 10)} << 1500 << 0
+                                << 240 << 40 << 20 << 12.0;
+    QTest::newRow("ＤＮＡ９９") << "Command1" << QStringList{"Command3"} << Draws{} << 3000 << 500 << 220 << 40 << 20
+                                << 12.0;
+    QTest::newRow("やっぱやめた feeding")
+        << "Command1" << QStringList{"Command4"} << Draws{} << 999 << 999 << 200 << 40 << 20 << 12.0;
+    QTest::newRow("養生所") << "Command2" << QStringList{"Command1"} << Draws{} << 500 << 0 << 200 << 30 << 20 << 12.0;
+    QTest::newRow("救急車") << "Command2" << QStringList{"Command3"} << Draws{} << 2500 << 0 << 200 << 0 << 20 << 12.0;
+    QTest::newRow("やっぱやめた doctor") << "Command2" << QStringList{"Command4"} << Draws{} << 5000 << 5000 << 200
+                                         << 40 << 20 << 12.0;
+    QTest::newRow("専用の道具") << "Command3" << QStringList{"Command2"} << Draws{} << 1000 << 0 << 200 << 40 << -5
+                                << 12.0;
+    QTest::newRow("専門家") << "Command3" << QStringList{"Command3"} << Draws{} << 2000 << 0 << 200 << 40 << 0 << 12.0;
+    QTest::newRow("やっぱやめた cleaning")
+        << "Command3" << QStringList{"Command4"} << Draws{} << 5000 << 5000 << 200 << 40 << 20 << 12.0;
+    QTest::newRow("これだけ売る nothing chosen")
+        << "Command4" << QStringList{"Command3"} << Draws{} << 1000 << 1000 << 200 << 40 << 20 << 12.0;
+    QTest::newRow("全部売る then これだけ売る")
+        << "Command4" << QStringList{"Command5", "Command3"} << Draws{} << 1000 << 2800 << 200 << 40 << 20 << 0.0;
+    QTest::newRow("全部売る then 売るのやめる")
+        << "Command4" << QStringList{"Command5", "Command4"} << Draws{} << 1000 << 1000 << 200 << 40 << 20 << 12.0;
 }
 
 void CareDialogsTest::eachButtonActsThenTheGameRunsOn()

@@ -102,19 +102,17 @@ void CareRulesTest::eachFoodFeedsPaysAndHurries_data()
     QTest::addColumn<int>("moneyAfter");
 
     // Nothing caps satiety: the next tick judges the overfed pet.
-    QTest::newRow("わらわらＸ past 300") << Food::WarawaraX << 270 << empty << QList<double>{} << 1000
-                                      << 320 << empty << empty << 0;
+    QTest::newRow("わらわらＸ past 300") << Food::WarawaraX << 270 << empty << QList<double>{} << 1000 << 320 << empty
+                                         << empty << 0;
     QTest::newRow("メルト＃＃ lowest draw on empty progress")
-        << Food::Melt << 200 << empty << QList<double>{0.0} << 1500 << 240 << QVariant(3.0)
-        << empty << 0;
+        << Food::Melt << 200 << empty << QList<double>{0.0} << 1500 << 240 << QVariant(3.0) << empty << 0;
     QTest::newRow("メルト＃＃ highest draw on empty progress")
-        << Food::Melt << 200 << empty << QList<double>{0.999999} << 10000 << 240
-        << QVariant(12.0) << empty << 8500;
+        << Food::Melt << 200 << empty << QList<double>{0.999999} << 10000 << 240 << QVariant(12.0) << empty << 8500;
     QTest::newRow("メルト＃＃ adds to progress")
-        << Food::Melt << 100 << QVariant(50.0) << QList<double>{fractionFor(4, 10)} << 2000
-        << 140 << QVariant(57.0) << empty << 500;
-    QTest::newRow("ＤＮＡ９９") << Food::Dna99 << 200 << empty << QList<double>{} << 2500 << 220
-                               << QVariant(3.0) << QVariant(1.0) << 0;
+        << Food::Melt << 100 << QVariant(50.0) << QList<double>{fractionFor(4, 10)} << 2000 << 140 << QVariant(57.0)
+        << empty << 500;
+    QTest::newRow("ＤＮＡ９９") << Food::Dna99 << 200 << empty << QList<double>{} << 2500 << 220 << QVariant(3.0)
+                                << QVariant(1.0) << 0;
 }
 
 void CareRulesTest::eachFoodFeedsPaysAndHurries()
@@ -154,7 +152,7 @@ void CareRulesTest::twoPremiumMealsStillSpareOneTest()
 void CareRulesTest::treatmentsAndCleaningsLowerTheirLevelWithoutFloor_data()
 {
     QTest::addColumn<bool>("doctor");
-    QTest::addColumn<int>("service");  // 0 to 2, cheapest first
+    QTest::addColumn<int>("service"); // 0 to 2, cheapest first
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("money");
     QTest::addColumn<CareOutcome>("outcome");
@@ -190,8 +188,8 @@ void CareRulesTest::treatmentsAndCleaningsLowerTheirLevelWithoutFloor()
     state.dirt = doctor ? 0 : level;
     state.money = money;
 
-    const CareOutcome outcome = doctor ? treat(state, static_cast<Treatment>(service))
-                                       : clean(state, static_cast<Cleaning>(service));
+    const CareOutcome outcome =
+        doctor ? treat(state, static_cast<Treatment>(service)) : clean(state, static_cast<Cleaning>(service));
 
     QTEST(outcome, "outcome");
     QTEST(int(doctor ? state.sickness : state.dirt), "levelAfter");

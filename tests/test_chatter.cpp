@@ -30,25 +30,24 @@ void ChatterTest::lineFollowsTheDraws_data()
                                      << QStringLiteral("もへ、もへ、もへ、もへ、もへ、もへ！");
     QTest::newRow("babble at the top of b = 0")
         << QList<double>{0.0999999} << QStringLiteral("もへ、もへ、もへ、もへ、もへ、もへ！");
-    QTest::newRow("4, 1, 6") << QList<double>{fractionFor(1, 10), fractionFor(4, 11),
-                                              fractionFor(1, 10), fractionFor(6, 10)}
+    QTest::newRow("4, 1, 6") << QList<double>{fractionFor(1, 10), fractionFor(4, 11), fractionFor(1, 10),
+                                              fractionFor(6, 10)}
                              << QStringLiteral("日本人は遊園地が大好きだ");
     QTest::newRow("first words at b = 1")
         << QList<double>{0.1, 0.0, 0.0, 0.0} << QStringLiteral("あんたは幸せだったのさ");
     QTest::newRow("last words at b = 9") << QList<double>{0.99, 0.9999, 0.9999, 0.9999}
                                          << QStringLiteral("開発者Ａは祝福が一生の宝だ！");
-    QTest::newRow("full-width D") << QList<double>{fractionFor(5, 10), fractionFor(6, 11),
-                                                   fractionFor(0, 10), fractionFor(1, 10)}
+    QTest::newRow("full-width D") << QList<double>{fractionFor(5, 10), fractionFor(6, 11), fractionFor(0, 10),
+                                                   fractionFor(1, 10)}
                                   << QStringLiteral("Ｄは幸せじゃないのか？");
-    QTest::newRow("full-width Vex") << QList<double>{fractionFor(2, 10), fractionFor(7, 11),
-                                                     fractionFor(5, 10), fractionFor(5, 10)}
+    QTest::newRow("full-width Vex") << QList<double>{fractionFor(2, 10), fractionFor(7, 11), fractionFor(5, 10),
+                                                     fractionFor(5, 10)}
                                     << QStringLiteral("Ｖｅｘは眼鏡を壊すぞ！！");
-    QTest::newRow("longest words")
-        << QList<double>{fractionFor(3, 10), fractionFor(9, 11), fractionFor(2, 10),
-                         fractionFor(3, 10)}
-        << QStringLiteral("メフィスト・フェレスはメリーゴーラウンドをなげるのさ！");
-    QTest::newRow("middle words") << QList<double>{fractionFor(8, 10), fractionFor(8, 11),
-                                                   fractionFor(7, 10), fractionFor(7, 10)}
+    QTest::newRow("longest words") << QList<double>{fractionFor(3, 10), fractionFor(9, 11), fractionFor(2, 10),
+                                                    fractionFor(3, 10)}
+                                   << QStringLiteral("メフィスト・フェレスはメリーゴーラウンドをなげるのさ！");
+    QTest::newRow("middle words") << QList<double>{fractionFor(8, 10), fractionFor(8, 11), fractionFor(7, 10),
+                                                   fractionFor(7, 10)}
                                   << QStringLiteral("ベルゼブブは木漏れ日が好きかなぁ");
 }
 
@@ -63,7 +62,7 @@ void ChatterTest::lineFollowsTheDraws()
 
 void ChatterTest::everyWordStandsAtItsIndex_data()
 {
-    QTest::addColumn<int>("part");  // 0 subject, 1 object, 2 predicate
+    QTest::addColumn<int>("part"); // 0 subject, 1 object, 2 predicate
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("word");
     const QList<QStringList> lists{
@@ -72,9 +71,8 @@ void ChatterTest::everyWordStandsAtItsIndex_data()
          QStringLiteral("Ｄは"), QStringLiteral("Ｖｅｘは"), QStringLiteral("ベルゼブブは"),
          QStringLiteral("メフィスト・フェレスは"), QStringLiteral("開発者Ａは")},
         {QStringLiteral("幸せ"), QStringLiteral("遊園地"), QStringLiteral("メリーゴーラウンド"),
-         QStringLiteral("アッパーカット"), QStringLiteral("御神酒"), QStringLiteral("眼鏡"),
-         QStringLiteral("悪魔"), QStringLiteral("木漏れ日"), QStringLiteral("中間試験"),
-         QStringLiteral("祝福")},
+         QStringLiteral("アッパーカット"), QStringLiteral("御神酒"), QStringLiteral("眼鏡"), QStringLiteral("悪魔"),
+         QStringLiteral("木漏れ日"), QStringLiteral("中間試験"), QStringLiteral("祝福")},
         {QStringLiteral("だったのさ"), QStringLiteral("じゃないのか？"), QStringLiteral("が嫌いだね"),
          QStringLiteral("をなげるのさ！"), QStringLiteral("をなくすぜ"), QStringLiteral("を壊すぞ！！"),
          QStringLiteral("が大好きだ"), QStringLiteral("が好きかなぁ"), QStringLiteral("を愛している"),
@@ -135,8 +133,7 @@ void ChatterTest::manyClicksShowEveryWordAndSomeBabble()
     for (int s = 0; s < chatterSubjects().size(); ++s)
         for (int o = 0; o < chatterObjects().size(); ++o)
             for (int p = 0; p < chatterPredicates().size(); ++p)
-                sentences.insert(chatterSubjects().at(s) + chatterObjects().at(o) +
-                                     chatterPredicates().at(p),
+                sentences.insert(chatterSubjects().at(s) + chatterObjects().at(o) + chatterPredicates().at(p),
                                  {s, o, p});
 
     ClockRandom random;

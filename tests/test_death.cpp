@@ -52,8 +52,7 @@ public:
 private:
     void note(const QString &what)
     {
-        seen.append(QStringLiteral("%1: suspended %2, %3")
-                        .arg(what, m_state.suspended.print(), m_state.deathCause));
+        seen.append(QStringLiteral("%1: suspended %2, %3").arg(what, m_state.suspended.print(), m_state.deathCause));
     }
     const PetState &m_state;
 };

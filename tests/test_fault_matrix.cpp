@@ -122,9 +122,8 @@ public:
         }
         // Readable and searchable by others: the read-only fault looks at the
         // folder as another user.
-        QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                   | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
-                                                   | QFile::ExeOther);
+        QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                                   | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
         QDir::setCurrent(m_folder.path());
     }
 
@@ -132,8 +131,7 @@ public:
     {
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (qobject_cast<frmOpening *>(widget) || qobject_cast<frmInputName *>(widget)
-                || qobject_cast<frmMain *>(widget) || qobject_cast<frmDie *>(widget)
-                || qobject_cast<Form10 *>(widget))
+                || qobject_cast<frmMain *>(widget) || qobject_cast<frmDie *>(widget) || qobject_cast<Form10 *>(widget))
                 delete widget;
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -306,7 +304,8 @@ static void addFaultRows()
     QTest::addColumn<QString>("reason");
     // The disk is made to fill by a limit on the file's size, which the
     // system reports as a file grown too large.
-    QTest::newRow("working folder read-only") << Fault::ReadOnlyFolder << QStringLiteral("書き込みが許可されていません");
+    QTest::newRow("working folder read-only")
+        << Fault::ReadOnlyFolder << QStringLiteral("書き込みが許可されていません");
     QTest::newRow("disk full part-way through") << Fault::DiskFull << QStringLiteral("ファイルが大きすぎて書けません");
 }
 
@@ -366,13 +365,13 @@ void FaultMatrixTest::failedSaveKeepsGameAndOlderSave()
         {
             const FolderFault folderFault(fault, run.path());
             faultHeld = folderFault.holds();
-            buttonOf(dialog, "Command1")->click();  // "Ｓａｖｅ"
+            buttonOf(dialog, "Command1")->click(); // "Ｓａｖｅ"
         }
         // The save failed: the dialog is still there to go back to the game.
         noticeWhileOpen = dialog->isVisible() ? QStringLiteral("open") : QStringLiteral("closed");
-        buttonOf(dialog, "Command2")->click();  // "Ｃａｎｃｅｌ"
+        buttonOf(dialog, "Command2")->click(); // "Ｃａｎｃｅｌ"
     });
-    buttonOf(window, "Command6")->click();  // "Push to End"
+    buttonOf(window, "Command6")->click(); // "Push to End"
     QVERIFY2(faultHeld, "the folder could still be written");
 
     QCOMPARE(noticeWhileOpen, QStringLiteral("open"));
@@ -383,7 +382,7 @@ void FaultMatrixTest::failedSaveKeepsGameAndOlderSave()
              qPrintable(run.platform.notices[0].text));
     QCOMPARE(run.platform.notices[0].title, programTitle);
     QCOMPARE(run.platform.ended, 0);
-    QCOMPARE(run.platform.beeps, 1);  // "Push to End" only: no save was made
+    QCOMPARE(run.platform.beeps, 1); // "Push to End" only: no save was made
 
     // The older save and the game are as they were; nothing else was left.
     QCOMPARE(fileBytes(QStringLiteral("pochi.npw")), olderSave);
@@ -486,7 +485,7 @@ void FaultMatrixTest::gamePlaysWithAnyOnePictureMissing()
         QVERIFY(grave);
         QVERIFY(!window->isVisible());
         run.platform.answers = {NoticeAnswer::No};
-        buttonOf(grave, "Command1")->click();  // "埋葬"
+        buttonOf(grave, "Command1")->click(); // "埋葬"
         QCOMPARE(run.platform.ended, 1);
     }
     // The "@2x" and "@3x" companions of a bitmap are read only for screens
@@ -513,8 +512,7 @@ void FaultMatrixTest::damagedSaveFileIsRefusedAndLeftAlone_data()
     QTest::newRow("truncated after the tenth field") << fields.mid(0, 10).join(',') << false;
     QTest::newRow("truncated before the key") << fields.mid(0, 17).join(',') + "\r\n" << false;
     QTest::newRow("satiety out of range") << name + QByteArray(rest).replace(",1042,", ",40000,") + "\r\n" << false;
-    QTest::newRow("money out of range")
-        << name + QByteArray(rest).replace(",9154,", ",9999999999,") + "\r\n" << false;
+    QTest::newRow("money out of range") << name + QByteArray(rest).replace(",9154,", ",9999999999,") + "\r\n" << false;
     QTest::newRow("not code page 932") << "\"\x82\xff\xfd\"" + rest + "\r\n" << false;
     QTest::newRow("cut in a double-byte character") << name + rest + "\x82" << false;
 }
@@ -531,7 +529,7 @@ void FaultMatrixTest::damagedSaveFileIsRefusedAndLeftAlone()
     const QByteArray startUp = savedFields(run.state);
 
     run.platform.chosenFiles = {path};
-    buttonOf(entry, "Command2")->click();  // "Ｌｏａｄ"
+    buttonOf(entry, "Command2")->click(); // "Ｌｏａｄ"
     QCOMPARE(run.platform.notices.size(), 0);
     if (loads) {
         frmMain *window = shownWindow<frmMain>();
@@ -587,7 +585,7 @@ void FaultMatrixTest::unwritableScoreFileIsReportedAndOlderScoresKept()
             QFile::setPermissions(QStringLiteral("pochi.nps"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         const FolderFault folderFault(fault, run.path(), olderScores.size() + bytesBeforeTheDiskFills);
         faultHeld = folderFault.holds();
-        buttonOf(grave, "Command1")->click();  // "埋葬"
+        buttonOf(grave, "Command1")->click(); // "埋葬"
     }
     QVERIFY2(faultHeld, "the folder could still be written");
 

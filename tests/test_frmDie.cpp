@@ -112,9 +112,12 @@ void FrmDieTest::deathScreenReadsLikeAnEpitaph_data()
     QTest::addColumn<int>("age");
     QTest::addColumn<QString>("line3");
     QTest::addColumn<QString>("line5");
-    QTest::newRow("old age") << "寿命" << 6 << "ももは寿命で" << "享年6歳";
-    QTest::newRow("hunger in the first year") << "空腹" << 0 << "ももは空腹で" << "享年0歳";
-    QTest::newRow("overeating") << "過食" << 109 << "ももは過食で" << "享年109歳";
+    QTest::newRow("old age") << "寿命" << 6 << "ももは寿命で"
+                             << "享年6歳";
+    QTest::newRow("hunger in the first year") << "空腹" << 0 << "ももは空腹で"
+                                              << "享年0歳";
+    QTest::newRow("overeating") << "過食" << 109 << "ももは過食で"
+                                << "享年109歳";
 }
 
 void FrmDieTest::deathScreenReadsLikeAnEpitaph()
@@ -130,9 +133,7 @@ void FrmDieTest::deathScreenReadsLikeAnEpitaph()
     QVERIFY(screen.isVisible());
     QVERIFY(!screen.isModal());
     QCOMPARE(screen.windowTitle(), QStringLiteral("死亡"));
-    auto text = [&screen](const char *name) {
-        return screen.findChild<QLabel *>(QLatin1String(name))->text();
-    };
+    auto text = [&screen](const char *name) { return screen.findChild<QLabel *>(QLatin1String(name))->text(); };
     QCOMPARE(text("Label1"), QStringLiteral("残念ながら"));
     QCOMPARE(text("Label2"), QStringLiteral("貴方の"));
     QCOMPARE(text("Label3"), line3);

@@ -4,10 +4,10 @@
 #include "files/record.h"
 #include "files/save_file.h"
 #include "support/fake_platform.h"
+#include "support/modal.h"
 #include "support/scripted_random.h"
 #include "ui/frmInputName.h"
 #include "ui/frmMain.h"
-#include "support/modal.h"
 #include "ui/look.h"
 
 #include <QClipboard>
@@ -56,10 +56,7 @@ private slots:
 
 private:
     QLineEdit *text() const { return m_window->findChild<QLineEdit *>(QStringLiteral("Text1")); }
-    QPushButton *button(const char *name) const
-    {
-        return m_window->findChild<QPushButton *>(QLatin1String(name));
-    }
+    QPushButton *button(const char *name) const { return m_window->findChild<QPushButton *>(QLatin1String(name)); }
 
     PetState m_state;
     ScriptedRandom m_random;
@@ -222,8 +219,7 @@ void FrmInputNameTest::unsuitableNameIsRefusedWithTheMessage()
 void FrmInputNameTest::cancelledLoadLeavesTheWindowUsable()
 {
     button("Command2")->click();
-    QCOMPARE(m_platform.fileDialogs,
-             QStringList{QStringLiteral("セーブデータを開く|NupelW Save Data|*.npw")});
+    QCOMPARE(m_platform.fileDialogs, QStringList{QStringLiteral("セーブデータを開く|NupelW Save Data|*.npw")});
     QVERIFY(topLevels<frmMain>().isEmpty());
     QVERIFY(m_window->isVisible());
     QVERIFY(m_platform.notices.isEmpty());

@@ -1,7 +1,7 @@
 // The main window on the offscreen platform: controls, fonts, pictures, walking.
 
-#include "support/main_window_fixture.h"
 #include "life/walking.h"
+#include "support/main_window_fixture.h"
 #include "support/modal.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
@@ -26,7 +26,6 @@ private slots:
     void roomPetAndFacesArePictured();
     void timerWalksThePetUnlessSuspended();
     void closingTheWindowOpensTheQuitDialog();
-
 };
 
 void FrmMainTest::initTestCase()
@@ -124,9 +123,7 @@ void FrmMainTest::formLoadFillsLabelsButLeavesAgeAndEggs()
     m_state.generation = 2;
     m_state.money = 7300;
     m_window->Form_Load();
-    auto text = [this](const char *name) {
-        return control<QLabel>(name)->text();
-    };
+    auto text = [this](const char *name) { return control<QLabel>(name)->text(); };
     QCOMPARE(text("Label1"), QStringLiteral("もも"));
     QCOMPARE(text("Label3"), QStringLiteral("Normal"));
     QCOMPARE(text("Label7"), QStringLiteral("もも"));

@@ -1,10 +1,10 @@
 // The hidden gestures and the chatter in the main window, driven by real mouse
 // events on the offscreen platform.
 
+#include "life/chatter.h"
 #include "support/main_window_fixture.h"
 #include "support/modal.h"
 #include "support/mouse.h"
-#include "life/chatter.h"
 #include "ui/frmMain.h"
 #include "ui/look.h"
 
@@ -101,7 +101,6 @@ private slots:
     void widestSentenceShowsInFullAboveTheSquare();
     void gesturesWorkWhilePausedAndChangeNothingElse_data();
     void gesturesWorkWhilePausedAndChangeNothingElse();
-
 };
 
 void FrmMainGesturesTest::initTestCase()
@@ -125,25 +124,26 @@ void FrmMainGesturesTest::doubleClickIsOneClickThenOneDoubleClick_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QList<double>>("draws");
-    QTest::addColumn<QString>("field");  // the one field of the pet that changes
+    QTest::addColumn<QString>("field"); // the one field of the pet that changes
     QTest::addColumn<QString>("value");
     const QList<double> none;
     // The room, the pet and the square have a Click handler only: it runs
     // once, so the room moves on one picture, the pet says one line (one draw
     // for the babble) and the accident happens once.
-    QTest::newRow("room") << "Picture1" << Qt::LeftButton << none << "roomPicture" << "2";
-    QTest::newRow("pet") << "Image1" << Qt::LeftButton << QList<double>{fractionFor(0, 10)} << QString()
-                         << QString();
-    QTest::newRow("accident square") << "Label19" << Qt::LeftButton << none << "money" << "60000";
+    QTest::newRow("room") << "Picture1" << Qt::LeftButton << none << "roomPicture"
+                          << "2";
+    QTest::newRow("pet") << "Image1" << Qt::LeftButton << QList<double>{fractionFor(0, 10)} << QString() << QString();
+    QTest::newRow("accident square") << "Label19" << Qt::LeftButton << none << "money"
+                                     << "60000";
     // The egg count and the age have a DblClick handler only: it runs once,
     // so the fast-forward is switched on, not on and off again.
-    QTest::newRow("egg count") << "Label12" << Qt::LeftButton << none << "eggPrice" << "100";
+    QTest::newRow("egg count") << "Label12" << Qt::LeftButton << none << "eggPrice"
+                               << "100";
     QTest::newRow("age") << "Label17" << Qt::LeftButton << none << QString() << QString();
     // Every release on the type heading draws; draws 3 and 5 match no
     // modifier state, so no gamble follows.
     QTest::newRow("type heading, right button")
-        << "Label4" << Qt::RightButton << QList<double>{fractionFor(3, 8), fractionFor(5, 8)} << QString()
-        << QString();
+        << "Label4" << Qt::RightButton << QList<double>{fractionFor(3, 8), fractionFor(5, 8)} << QString() << QString();
 }
 
 // A double-click that ran a Click handler twice turned the room two pictures
@@ -157,7 +157,7 @@ void FrmMainGesturesTest::doubleClickIsOneClickThenOneDoubleClick()
     QFETCH(QString, field);
     QFETCH(QString, value);
     m_state.eggPrice = 30;
-    m_state.age = 1;  // as the accident leaves it
+    m_state.age = 1; // as the accident leaves it
     for (double fraction : draws)
         m_random.script({fraction});
     auto *target = m_window->findChild<QWidget *>(name);
@@ -228,17 +228,15 @@ void FrmMainGesturesTest::releaseOnTheTypeHeadingGambles_data()
     QTest::newRow("right, Ctrl+Alt, draw 2")
         << Qt::RightButton << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier)
         << QList<double>{fractionFor(2, 8)} << 10000;
-    QTest::newRow("right, Shift, draw 1")
-        << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier)
-        << QList<double>{fractionFor(1, 8), 0.8} << 30000;
+    QTest::newRow("right, Shift, draw 1") << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                          << QList<double>{fractionFor(1, 8), 0.8} << 30000;
     QTest::newRow("right, all three, draw 7")
-        << Qt::RightButton
-        << Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)
+        << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)
         << QList<double>{fractionFor(7, 8), 0.8} << 30000;
     QTest::newRow("right, none, draw 0") << Qt::RightButton << Qt::KeyboardModifiers()
                                          << QList<double>{fractionFor(0, 8), 0.8} << 30000;
-    QTest::newRow("left, none, draw 0")
-        << Qt::LeftButton << Qt::KeyboardModifiers() << QList<double>{fractionFor(0, 8)} << 10000;
+    QTest::newRow("left, none, draw 0") << Qt::LeftButton << Qt::KeyboardModifiers() << QList<double>{fractionFor(0, 8)}
+                                        << 10000;
     QTest::newRow("middle, none, draw 0")
         << Qt::MiddleButton << Qt::KeyboardModifiers() << QList<double>{fractionFor(0, 8)} << 10000;
 }
@@ -264,10 +262,8 @@ void FrmMainGesturesTest::clickOnTheSquareIsTheAccident()
     m_state.eggs = 14;
     QTest::mouseClick(control<CaptionLabel>("Label19"), Qt::LeftButton);
     QCOMPARE(m_platform.notices.size(), 2);
-    QCOMPARE(m_platform.notices[0].text,
-             QStringLiteral("あなたのＮｕｐｅｌは交通事故にあい、死んでしまいました。"));
-    QCOMPARE(m_platform.notices[1].text,
-             QStringLiteral("Ｎｕｐｅｌを弁償してもらい、慰謝料を50000もらいました。"));
+    QCOMPARE(m_platform.notices[0].text, QStringLiteral("あなたのＮｕｐｅｌは交通事故にあい、死んでしまいました。"));
+    QCOMPARE(m_platform.notices[1].text, QStringLiteral("Ｎｕｐｅｌを弁償してもらい、慰謝料を50000もらいました。"));
     QCOMPARE(m_state.money.value(), 60000);
     QCOMPARE(m_state.generation.value(), 1.0);
     QCOMPARE(m_state.age.value(), 1.0);
@@ -316,8 +312,7 @@ void FrmMainGesturesTest::accidentRefreshesThePetIconAtTheNextTick()
     m_window->Timer1_Timer();
     QCOMPARE(m_random.remaining(), std::size_t{0});
     const QImage expected = QImage(icon).convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(control<QLabel>("Image1")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-             expected);
+    QCOMPARE(control<QLabel>("Image1")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), expected);
     QCOMPARE(m_state.shownGeneration.value(), accident ? 1.0 : 3.0);
 }
 
@@ -341,8 +336,8 @@ void FrmMainGesturesTest::clickOnThePetSpeaks_data()
     QTest::addColumn<QList<double>>("draws");
     QTest::addColumn<QString>("line");
     QTest::newRow("babble") << QList<double>{fractionFor(0, 10)} << chatterBabble;
-    QTest::newRow("4, 1, 6") << QList<double>{fractionFor(7, 10), fractionFor(4, 11),
-                                              fractionFor(1, 10), fractionFor(6, 10)}
+    QTest::newRow("4, 1, 6") << QList<double>{fractionFor(7, 10), fractionFor(4, 11), fractionFor(1, 10),
+                                              fractionFor(6, 10)}
                              << QStringLiteral("日本人は遊園地が大好きだ");
 }
 
@@ -370,12 +365,11 @@ void FrmMainGesturesTest::widestSentenceShowsInFullAboveTheSquare()
     for (int s = 0; s < chatterSubjects().size(); ++s)
         for (int o = 0; o < chatterObjects().size(); ++o)
             for (int p = 0; p < chatterPredicates().size(); ++p) {
-                const int width = metrics.horizontalAdvance(
-                    chatterSubjects().at(s) + chatterObjects().at(o) + chatterPredicates().at(p));
+                const int width = metrics.horizontalAdvance(chatterSubjects().at(s) + chatterObjects().at(o)
+                                                            + chatterPredicates().at(p));
                 if (width > widest) {
                     widest = width;
-                    draws = {fractionFor(1, 10), fractionFor(s, 11), fractionFor(o, 10),
-                             fractionFor(p, 10)};
+                    draws = {fractionFor(1, 10), fractionFor(s, 11), fractionFor(o, 10), fractionFor(p, 10)};
                 }
             }
     for (double fraction : draws)
@@ -389,8 +383,7 @@ void FrmMainGesturesTest::widestSentenceShowsInFullAboveTheSquare()
     for (qsizetype i = stack.indexOf(speech) + 1; i < stack.size(); ++i) {
         auto *above = qobject_cast<QWidget *>(stack[i]);
         if (above && above->isVisible())
-            QVERIFY2(!above->geometry().intersects(speech->geometry()),
-                     qPrintable(above->objectName()));
+            QVERIFY2(!above->geometry().intersects(speech->geometry()), qPrintable(above->objectName()));
     }
     QVERIFY(speech->geometry().intersects(square->geometry()));
     QCOMPARE(m_window->childAt(square->geometry().center()), square);
@@ -401,10 +394,9 @@ void FrmMainGesturesTest::gesturesWorkWhilePausedAndChangeNothingElse_data()
     QTest::addColumn<QString>("gesture");
     QTest::addColumn<QList<double>>("draws");
     QTest::addColumn<QStringList>("changed");
-    QTest::newRow("chatter") << QStringLiteral("Image1") << QList<double>{fractionFor(0, 10)}
-                             << QStringList();
-    QTest::newRow("best egg price")
-        << QStringLiteral("Label12") << QList<double>{} << QStringList{QStringLiteral("eggPrice")};
+    QTest::newRow("chatter") << QStringLiteral("Image1") << QList<double>{fractionFor(0, 10)} << QStringList();
+    QTest::newRow("best egg price") << QStringLiteral("Label12") << QList<double>{}
+                                    << QStringList{QStringLiteral("eggPrice")};
     QTest::newRow("fast-forward") << QStringLiteral("Label17") << QList<double>{} << QStringList();
     QTest::newRow("gamble") << QStringLiteral("Label4") << QList<double>{fractionFor(0, 8), 0.5}
                             << QStringList{QStringLiteral("money")};

@@ -20,7 +20,6 @@ private slots:
     void timerEventsWaitWhileTheLayingNoticeIsOpen();
     void tickWritesFacesAndLabelsIntoTheWindow();
     void deathHidesTheMainWindowAndOpensTheDeathScreen();
-
 };
 
 void FrmMainTickTest::initTestCase()
@@ -71,9 +70,7 @@ void FrmMainTickTest::tickWritesFacesAndLabelsIntoTheWindow()
     m_state.eggs = 12;
     m_random.script({0.0, 0.9, 0.9});
     m_window->Timer1_Timer();
-    auto text = [this](const char *name) {
-        return control<QLabel>(name)->text();
-    };
+    auto text = [this](const char *name) { return control<QLabel>(name)->text(); };
     QCOMPARE(text("Label12"), QStringLiteral("12個"));
     QCOMPARE(text("Label17"), QStringLiteral("6歳"));
     QCOMPARE(text("Label14"), QStringLiteral("10000円"));
@@ -99,10 +96,8 @@ void FrmMainTickTest::deathHidesTheMainWindowAndOpensTheDeathScreen()
     }
     QVERIFY(deathScreen);
     QVERIFY(deathScreen->isVisible());
-    QCOMPARE(deathScreen->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
-             QStringLiteral("ももは空腹で"));
-    QCOMPARE(deathScreen->findChild<QLabel *>(QStringLiteral("Label5"))->text(),
-             QStringLiteral("享年4歳"));
+    QCOMPARE(deathScreen->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("ももは空腹で"));
+    QCOMPARE(deathScreen->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("享年4歳"));
 
     // Later events find the game suspended and leave everything as it was.
     m_window->Timer1_Timer();

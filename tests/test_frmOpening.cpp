@@ -2,10 +2,10 @@
 // hands over to the name entry.
 
 #include "support/fake_platform.h"
+#include "support/modal.h"
 #include "ui/controls.h"
 #include "ui/frmInputName.h"
 #include "ui/frmOpening.h"
-#include "support/modal.h"
 #include "ui/look.h"
 
 #include <QPointer>

@@ -97,9 +97,8 @@ void GameFoldersTest::filesGoWhereThePlayerCanKeepThem_data()
         << Layout::Installed << false << DataFault::None << true << true << QString();
     QTest::newRow("installed, read-only program folder")
         << Layout::Installed << true << DataFault::None << true << true << QString();
-    QTest::newRow("installed, data folder read-only")
-        << Layout::Installed << true << DataFault::ReadOnly << true << true
-        << QStringLiteral("書き込みが許可されていません");
+    QTest::newRow("installed, data folder read-only") << Layout::Installed << true << DataFault::ReadOnly << true
+                                                      << true << QStringLiteral("書き込みが許可されていません");
     QTest::newRow("installed, a file where the data folder goes")
         << Layout::Installed << true << DataFault::FileInTheWay << true << true
         << QStringLiteral("同じ名前のファイルがあってフォルダを作れません");

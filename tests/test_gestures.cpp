@@ -66,40 +66,26 @@ void GesturesTest::gamble_data()
         QTest::addRow("right, Shift %d, draw matches", shift)
             << rightButton << shift << 10000 << QList<double>{fractionFor(shift, 8), 0.5} << 15000;
         QTest::addRow("right, Shift %d, draw one above", shift)
-            << rightButton << shift << 10000 << QList<double>{fractionFor((shift + 1) % 8, 8)}
-            << 10000;
+            << rightButton << shift << 10000 << QList<double>{fractionFor((shift + 1) % 8, 8)} << 10000;
         QTest::addRow("left, Shift %d, draw matches", shift)
             << leftButton << shift << 10000 << QList<double>{fractionFor(shift, 8)} << 10000;
     }
-    QTest::newRow("middle, draw matches")
-        << middleButton << 0 << 10000 << QList<double>{fractionFor(0, 8)} << 10000;
+    QTest::newRow("middle, draw matches") << middleButton << 0 << 10000 << QList<double>{fractionFor(0, 8)} << 10000;
     QTest::newRow("Ctrl+Alt needs draw 6")
         << rightButton << 6 << 10000 << QList<double>{fractionFor(6, 8), 0.8} << 30000;
-    QTest::newRow("0 yen stays 0")
-        << rightButton << 0 << 0 << QList<double>{fractionFor(0, 8), 0.99} << 0;
-    QTest::newRow("factor -1 loses all into debt")
-        << rightButton << 0 << 10000 << QList<double>{0.0, 0.0} << -10000;
-    QTest::newRow("negative factor")
-        << rightButton << 0 << 10000 << QList<double>{0.0, 0.1} << -5000;
-    QTest::newRow("factor just below 4")
-        << rightButton << 0 << 10000 << QList<double>{0.0, 0.9999} << 39995;
-    QTest::newRow("debt grows with a positive factor")
-        << rightButton << 0 << -2000 << QList<double>{0.0, 0.6} << -4000;
+    QTest::newRow("0 yen stays 0") << rightButton << 0 << 0 << QList<double>{fractionFor(0, 8), 0.99} << 0;
+    QTest::newRow("factor -1 loses all into debt") << rightButton << 0 << 10000 << QList<double>{0.0, 0.0} << -10000;
+    QTest::newRow("negative factor") << rightButton << 0 << 10000 << QList<double>{0.0, 0.1} << -5000;
+    QTest::newRow("factor just below 4") << rightButton << 0 << 10000 << QList<double>{0.0, 0.9999} << 39995;
+    QTest::newRow("debt grows with a positive factor") << rightButton << 0 << -2000 << QList<double>{0.0, 0.6} << -4000;
     // r2 = 0.375 makes the factor 0.875: 12 → 10.5 and 4 → 3.5.
-    QTest::newRow("half rounds down to even")
-        << rightButton << 0 << 12 << QList<double>{0.0, 0.375} << 10;
-    QTest::newRow("half rounds up to even")
-        << rightButton << 0 << 4 << QList<double>{0.0, 0.375} << 4;
-    QTest::newRow("stops at the upper limit")
-        << rightButton << 0 << 1000000000 << QList<double>{0.0, 0.75} << most;
-    QTest::newRow("upper limit stays")
-        << rightButton << 0 << most << QList<double>{0.0, 0.75} << most;
-    QTest::newRow("lowest turned positive stops")
-        << rightButton << 0 << least << QList<double>{0.0, 0.0} << most;
-    QTest::newRow("stops at the lower limit")
-        << rightButton << 0 << -1000000000 << QList<double>{0.0, 0.75} << least;
-    QTest::newRow("highest turned negative fits")
-        << rightButton << 0 << most << QList<double>{0.0, 0.0} << -most;
+    QTest::newRow("half rounds down to even") << rightButton << 0 << 12 << QList<double>{0.0, 0.375} << 10;
+    QTest::newRow("half rounds up to even") << rightButton << 0 << 4 << QList<double>{0.0, 0.375} << 4;
+    QTest::newRow("stops at the upper limit") << rightButton << 0 << 1000000000 << QList<double>{0.0, 0.75} << most;
+    QTest::newRow("upper limit stays") << rightButton << 0 << most << QList<double>{0.0, 0.75} << most;
+    QTest::newRow("lowest turned positive stops") << rightButton << 0 << least << QList<double>{0.0, 0.0} << most;
+    QTest::newRow("stops at the lower limit") << rightButton << 0 << -1000000000 << QList<double>{0.0, 0.75} << least;
+    QTest::newRow("highest turned negative fits") << rightButton << 0 << most << QList<double>{0.0, 0.0} << -most;
 }
 
 void GesturesTest::gamble()
@@ -150,10 +136,8 @@ void GesturesTest::accidentPaysAndRestartsTheLine()
     trafficAccident(state, platform);
 
     QCOMPARE(platform.notices.size(), 2);
-    QCOMPARE(platform.notices[0].text,
-             QStringLiteral("あなたのＮｕｐｅｌは交通事故にあい、死んでしまいました。"));
-    QCOMPARE(platform.notices[1].text,
-             QStringLiteral("Ｎｕｐｅｌを弁償してもらい、慰謝料を50000もらいました。"));
+    QCOMPARE(platform.notices[0].text, QStringLiteral("あなたのＮｕｐｅｌは交通事故にあい、死んでしまいました。"));
+    QCOMPARE(platform.notices[1].text, QStringLiteral("Ｎｕｐｅｌを弁償してもらい、慰謝料を50000もらいました。"));
     for (const Notice &notice : platform.notices) {
         QCOMPARE(notice.title, QStringLiteral("NUPEL for Win95"));
         QCOMPARE(notice.buttons, NoticeButtons::Ok);

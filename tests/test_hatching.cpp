@@ -1,8 +1,8 @@
 // The hatching: the burial's draws and what raising the hatchling resets and
 // keeps.
 
-#include "play/tick.h"
 #include "life/hatching.h"
+#include "play/tick.h"
 #include "support/fake_platform.h"
 #include "support/recording_view.h"
 #include "support/scripted_random.h"

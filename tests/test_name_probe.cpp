@@ -33,7 +33,7 @@ QStringList folderEntries()
 {
     return QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
-}
+} // namespace
 
 void NameProbeTest::init()
 {

@@ -130,10 +130,9 @@ void NumbersTest::newGameValuesAreTheStartingPet()
     QCOMPARE(state.roomPicture.print(), QStringLiteral("1"));
     QCOMPARE(state.tantrumKind.print(), QStringLiteral("0"));
     // Everything else waits empty for its first write.
-    for (const Cell *cell : {&state.eggPrice, &state.eggsToSell, &state.changeProgress,
-                             &state.timerCount, &state.suspended, &state.skipLifespanCheck,
-                             &state.hatchPending, &state.walkCount, &state.walkDirection,
-                             &state.shownGeneration, &state.eggsEaten})
+    for (const Cell *cell : {&state.eggPrice, &state.eggsToSell, &state.changeProgress, &state.timerCount,
+                             &state.suspended, &state.skipLifespanCheck, &state.hatchPending, &state.walkCount,
+                             &state.walkDirection, &state.shownGeneration, &state.eggsEaten})
         QVERIFY(cell->isEmpty());
     QVERIFY(state.deathCause.isEmpty());
     QVERIFY(state.petName.isEmpty());

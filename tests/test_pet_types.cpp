@@ -61,8 +61,7 @@ void PetTypesTest::applyingAFixedTypeWritesItsRow_data()
     QTest::addColumn<QList<double>>("values"); // clutch, factor, sickness, hunger, dirt, tantrum
     for (const ExpectedType &type : expectedTypes()) {
         if (!type.values.isEmpty())
-            QTest::newRow(type.name) << QString::fromLatin1(type.name) << QString::fromLatin1(type.icon)
-                                     << type.values;
+            QTest::newRow(type.name) << QString::fromLatin1(type.name) << QString::fromLatin1(type.icon) << type.values;
     }
 }
 
@@ -96,11 +95,9 @@ void PetTypesTest::randomanDrawsItsValuesInOrder_data()
     QTest::addColumn<QList<double>>("values"); // clutch, factor, sickness, hunger, dirt, tantrum
     QTest::newRow("all zero") << QList<double>{0, 0, 0, 0, 0, 0} << QList<double>{1, 1, 1, 1, 1, 0};
     QTest::newRow("each a different draw")
-        << QList<double>{0.5, 0.25, 0.5, 0.875, 0.35, 0.99}
-        << QList<double>{31, 2, 2.5, 8, 4, 5};
-    QTest::newRow("tops of ranges")
-        << QList<double>{0.9, 0.8, 0.75, 0.99, 0.95, 0.5}
-        << QList<double>{51, 4, 3.25, 8, 10, 3};
+        << QList<double>{0.5, 0.25, 0.5, 0.875, 0.35, 0.99} << QList<double>{31, 2, 2.5, 8, 4, 5};
+    QTest::newRow("tops of ranges") << QList<double>{0.9, 0.8, 0.75, 0.99, 0.95, 0.5}
+                                    << QList<double>{51, 4, 3.25, 8, 10, 3};
 }
 
 void PetTypesTest::randomanDrawsItsValuesInOrder()

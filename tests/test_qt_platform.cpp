@@ -34,13 +34,13 @@ struct Seen {
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     bool modal = false;
-    bool answered = false;  // the press alone closed the box
+    bool answered = false; // the press alone closed the box
 };
 
 // Opens a message box through the platform, notes what it shows and answers
 // it with `press`; returns the platform's answer.
-NoticeAnswer askAndAnswer(const QString &text, const QString &title, NoticeButtons buttons,
-                          NoticeIcon icon, Press press, Seen &seen)
+NoticeAnswer askAndAnswer(const QString &text, const QString &title, NoticeButtons buttons, NoticeIcon icon,
+                          Press press, Seen &seen)
 {
     whenModalOpens([&](QWidget *window) {
         auto *box = qobject_cast<QMessageBox *>(window);
@@ -128,9 +128,9 @@ void QtPlatformTest::questionAnswersWithTheButtonPressed()
     QFETCH(int, press);
     QFETCH(NoticeAnswer, answer);
     Seen seen;
-    const NoticeAnswer given = askAndAnswer(QStringLiteral("スコアファイルを作成しますか？"),
-                                            QStringLiteral("スコアファイルの作成"), NoticeButtons::YesNo,
-                                            NoticeIcon::Question, Press(press), seen);
+    const NoticeAnswer given =
+        askAndAnswer(QStringLiteral("スコアファイルを作成しますか？"), QStringLiteral("スコアファイルの作成"),
+                     NoticeButtons::YesNo, NoticeIcon::Question, Press(press), seen);
     QCOMPARE(given, answer);
     QCOMPARE(seen.text, QStringLiteral("スコアファイルを作成しますか？"));
     QCOMPARE(seen.title, QStringLiteral("スコアファイルの作成"));
@@ -161,7 +161,7 @@ void QtPlatformTest::fileDialogOffersSaveFilesAndGivesThePath()
         filters = dialog->nameFilters();
         mode = dialog->fileMode();
         dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();  // the dialog's Open
+        static_cast<QDialog *>(dialog)->accept(); // the dialog's Open
     });
     QtPlatform platform;
     const QString chosen = platform.openFileDialog(QStringLiteral("セーブデータを開く"),

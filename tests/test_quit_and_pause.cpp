@@ -1,7 +1,7 @@
 // Pausing the game, "Push to End" and the quit dialog that follows it.
 
-#include "support/main_window_fixture.h"
 #include "files/record.h"
+#include "support/main_window_fixture.h"
 #include "support/modal.h"
 #include "ui/frmEnding.h"
 #include "ui/frmMain.h"
@@ -28,8 +28,8 @@ QStringList folderEntries()
 // What the player sees of the pet; a return to the game must not change it.
 QString petFigures(const PetState &state)
 {
-    return QStringList{state.petName, state.petType, state.satiety.print(), state.sickness.print(),
-                       state.dirt.print(), state.money.print(), state.eggs.print(), state.age.print()}
+    return QStringList{state.petName,      state.petType,       state.satiety.print(), state.sickness.print(),
+                       state.dirt.print(), state.money.print(), state.eggs.print(),    state.age.print()}
         .join(QLatin1Char('|'));
 }
 

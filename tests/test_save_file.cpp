@@ -45,8 +45,7 @@ QByteArray cp932(const QString &text)
 // The fields of the example's record, the name already in code page 932.
 QList<QByteArray> exampleFields()
 {
-    QList<QByteArray> fields = QByteArray("1042,1238,1238,7,9154,\"Normal\",1,1234,10,1,1,1,2,,1234,0,1234")
-                                   .split(',');
+    QList<QByteArray> fields = QByteArray("1042,1238,1238,7,9154,\"Normal\",1,1234,10,1,1,1,2,,1234,0,1234").split(',');
     fields.prepend('"' + cp932(QStringLiteral("もも")) + '"');
     return fields;
 }
@@ -148,33 +147,26 @@ void SaveFileTest::writerWritesTheRecord_data()
     const Tweak none = [](PetState &) {};
     QTest::newRow("worked example") << none << 1234 << exampleLine();
     QTest::newRow("key 0 leaves every field plain")
-        << none << 0
-        << record(",192,4,4,7,10000,\"Normal\",1,0,10,1,1,1,2,,0,0,0");
+        << none << 0 << record(",192,4,4,7,10000,\"Normal\",1,0,10,1,1,1,2,,0,0,0");
     QTest::newRow("early save leaves fields 5 and 15 empty")
         << Tweak([](PetState &s) { s.changeProgress.clear(); }) << 1234 << withField(5, "");
-    QTest::newRow("fractions with a leading zero")
-        << Tweak([](PetState &s) {
-               s.eggValueFactor = 0.5;
-               s.sicknessRate = 0.1;
-           })
-        << 1234 << record(",1042,1238,1238,7,9154,\"Normal\",1,1234,10,0.5,0.1,1,2,,1234,0,1234");
+    QTest::newRow("fractions with a leading zero") << Tweak([](PetState &s) {
+        s.eggValueFactor = 0.5;
+        s.sicknessRate = 0.1;
+    }) << 1234 << record(",1042,1238,1238,7,9154,\"Normal\",1,1234,10,0.5,0.1,1,2,,1234,0,1234");
     QTest::newRow("single-precision rate to seven digits")
         << Tweak([](PetState &s) { s.sicknessRate = static_cast<double>(2.7182817f); }) << 1234
         << withField(12, "2.718282");
     QTest::newRow("money beyond 16 bits scrambled over 32")
         << Tweak([](PetState &s) { s.money = 60000; }) << 1234 << withField(6, "61106");
-    QTest::newRow("negative levels keep their sign")
-        << Tweak([](PetState &s) {
-               s.sickness = -5;
-               s.dirt = -100;
-           })
-        << 1234 << record(",1042,-1239,-1202,7,9154,\"Normal\",1,1234,10,1,1,1,2,,1234,0,1234");
-    QTest::newRow("eggs and age as 32-bit integers")
-        << Tweak([](PetState &s) {
-               s.eggs = 100000;
-               s.age = 35;
-           })
-        << 1234 << record(",1042,1238,1238,7,9154,\"Normal\",1,98930,10,1,1,1,2,,1265,0,1234");
+    QTest::newRow("negative levels keep their sign") << Tweak([](PetState &s) {
+        s.sickness = -5;
+        s.dirt = -100;
+    }) << 1234 << record(",1042,-1239,-1202,7,9154,\"Normal\",1,1234,10,1,1,1,2,,1234,0,1234");
+    QTest::newRow("eggs and age as 32-bit integers") << Tweak([](PetState &s) {
+        s.eggs = 100000;
+        s.age = 35;
+    }) << 1234 << record(",1042,1238,1238,7,9154,\"Normal\",1,98930,10,1,1,1,2,,1265,0,1234");
     QTest::newRow("ten full-width characters take twenty bytes")
         << Tweak([](PetState &s) { s.petName = QStringLiteral("ああああああああああ"); }) << 1234
         << withField(1, '"' + QByteArray::fromHex("82a0").repeated(10) + '"');
@@ -202,24 +194,20 @@ void SaveFileTest::writerRefusesTextOutsideCodePage932()
 void SaveFileTest::readerFollowsEveryRule_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("fields");  // empty: the read fails
+    QTest::addColumn<QString>("fields"); // empty: the read fails
 
     const QString failure;
-    auto example = [](const QString &from, const QString &to) {
-        return QString(exampleFieldsRead).replace(from, to);
-    };
+    auto example = [](const QString &from, const QString &to) { return QString(exampleFieldsRead).replace(from, to); };
     QTest::newRow("worked example") << exampleLine() << exampleFieldsRead;
-    QTest::newRow("key 0")
-        << QByteArray("\"a\",200,0,0,,10000,\"Normal\",1,0,10,1,1,1,2,,0,0,0\r\n")
-        << QStringLiteral("a|200|0|0|empty|10000|Normal|1|0|10|1|1|1|2|empty|0|0");
+    QTest::newRow("key 0") << QByteArray("\"a\",200,0,0,,10000,\"Normal\",1,0,10,1,1,1,2,,0,0,0\r\n")
+                           << QStringLiteral("a|200|0|0|empty|10000|Normal|1|0|10|1|1|1|2|empty|0|0");
     QTest::newRow(".5 and 0.5 read alike")
         << record(",1042,1238,1238,7,9154,\"Normal\",1,1234,10,.5,0.5,1,2,,1234,0,1234")
         << example(QStringLiteral("|10|1|1|1|2|"), QStringLiteral("|10|0.5|0.5|1|2|"));
     QTest::newRow("seven-digit rate") << withField(12, "2.718282")
                                       << example(QStringLiteral("|1|1|1|2|"), QStringLiteral("|1|2.718282|1|2|"));
     QTest::newRow("spaces and tabs before fields")
-        << " \t" + record(", 1042,\t1238,1238,7,9154,  \"Normal\",1,1234,10,1,1,1,2,,1234,0,1234")
-        << exampleFieldsRead;
+        << " \t" + record(", 1042,\t1238,1238,7,9154,  \"Normal\",1,1234,10,1,1,1,2,,1234,0,1234") << exampleFieldsRead;
     QTest::newRow("text after a closing quote is ignored")
         << withField(1, '"' + cp932(QStringLiteral("もも")) + "\" junk") << exampleFieldsRead;
     QTest::newRow("comma inside quotes is text")
@@ -229,26 +217,23 @@ void SaveFileTest::readerFollowsEveryRule_data()
     QTest::newRow("later lines are not read") << exampleLine() + "1,2,3\r\n" << exampleFieldsRead;
     QTest::newRow("line end may be missing") << exampleLine().chopped(2) << exampleFieldsRead;
     QTest::newRow("line ended by LF alone") << exampleLine().chopped(2) + "\n1,2,3\n" << exampleFieldsRead;
-    QTest::newRow("line ended by CR alone") << exampleLine().chopped(2) + "\r" + exampleLine()
-                                            << exampleFieldsRead;
+    QTest::newRow("line ended by CR alone") << exampleLine().chopped(2) + "\r" + exampleLine() << exampleFieldsRead;
     QTest::newRow("unquoted text field") << withField(1, cp932(QStringLiteral("もも"))) << exampleFieldsRead;
     QTest::newRow("unquoted type") << withField(7, "Kattin")
                                    << example(QStringLiteral("|Normal|"), QStringLiteral("|Kattin|"));
     QTest::newRow("leading plus sign") << withField(8, "+3")
                                        << example(QStringLiteral("|Normal|1|"), QStringLiteral("|Normal|3|"));
-    QTest::newRow("leading plus in an integer field")
-        << withField(6, "+9154") << exampleFieldsRead;
+    QTest::newRow("leading plus in an integer field") << withField(6, "+9154") << exampleFieldsRead;
     QTest::newRow("trailing comma") << exampleLine().chopped(2) + ",\r\n" << exampleFieldsRead;
-    QTest::newRow("empty integer field is 0") << withField(2, "")
-                                              << example(QStringLiteral("もも|192|"), QStringLiteral("もも|1234|"));
+    QTest::newRow("empty integer field is 0")
+        << withField(2, "") << example(QStringLiteral("もも|192|"), QStringLiteral("もも|1234|"));
     QTest::newRow("non-numeric integer field is 0")
         << withField(2, "abc") << example(QStringLiteral("もも|192|"), QStringLiteral("もも|1234|"));
     QTest::newRow("non-numeric number cell is 0")
         << withField(8, "one") << example(QStringLiteral("|Normal|1|"), QStringLiteral("|Normal|0|"));
     QTest::newRow("empty number cell stays empty")
         << withField(8, "") << example(QStringLiteral("|Normal|1|"), QStringLiteral("|Normal|empty|"));
-    QTest::newRow("fraction in an integer field rounds to even")
-        << withField(2, "1042.5") << exampleFieldsRead;
+    QTest::newRow("fraction in an integer field rounds to even") << withField(2, "1042.5") << exampleFieldsRead;
     QTest::newRow("satiety at the 16-bit limit")
         << withField(2, "32767") << example(QStringLiteral("もも|192|"), QStringLiteral("もも|31533|"));
     QTest::newRow("negative key sign-extends")
@@ -277,12 +262,9 @@ void SaveFileTest::readerFollowsEveryRule_data()
     QTest::newRow("bytes outside code page 932") << withField(1, "\"\x82\xff\"") << failure;
     // Found by the fuzzer and the fault matrix: records that once loaded into
     // a state that could not be saved back, or should not have loaded at all.
-    QTest::newRow("type holding a double quote")
-        << withField(7, "Nor\"mal") << failure;
-    QTest::newRow("number too large for a double")
-        << withField(8, QByteArray(400, '9')) << failure;
-    QTest::newRow("integer too large for a double")
-        << withField(2, QByteArray(400, '9')) << failure;
+    QTest::newRow("type holding a double quote") << withField(7, "Nor\"mal") << failure;
+    QTest::newRow("number too large for a double") << withField(8, QByteArray(400, '9')) << failure;
+    QTest::newRow("integer too large for a double") << withField(2, QByteArray(400, '9')) << failure;
     QTest::newRow("record ending in half a character") << exampleLine().chopped(2) + "\x82" << failure;
 }
 
@@ -304,40 +286,31 @@ void SaveFileTest::savedFieldsSurviveARoundTrip_data()
     QTest::addColumn<Tweak>("tweak");
     QTest::addColumn<int>("key");
 
-    QTest::newRow("early save, largest key")
-        << Tweak([](PetState &s) { s.changeProgress.clear(); }) << 9999;
-    QTest::newRow("fractional factor and rate")
-        << Tweak([](PetState &s) {
-               s.eggValueFactor = 0.5;
-               s.sicknessRate = 0.1;
-           })
-        << 4321;
+    QTest::newRow("early save, largest key") << Tweak([](PetState &s) { s.changeProgress.clear(); }) << 9999;
+    QTest::newRow("fractional factor and rate") << Tweak([](PetState &s) {
+        s.eggValueFactor = 0.5;
+        s.sicknessRate = 0.1;
+    }) << 4321;
     QTest::newRow("money 60000") << Tweak([](PetState &s) { s.money = 60000; }) << 1234;
-    QTest::newRow("negative levels and money")
-        << Tweak([](PetState &s) {
-               s.sickness = -40;
-               s.dirt = -3;
-               s.money = -500;
-           })
-        << 8191;
-    QTest::newRow("levels at the 16-bit limits")
-        << Tweak([](PetState &s) {
-               s.satiety = 32767;
-               s.sickness = -32768;
-           })
-        << 9999;
-    QTest::newRow("a later generation")
-        << Tweak([](PetState &s) {
-               s.petType = QStringLiteral("Tamagon");
-               s.generation = 3;
-               s.eggs = 1234567;
-               s.age = 57;
-               s.eggPrice = 90;
-               s.clutchMax = 20;
-               s.tantrumKind = 2;
-               s.money = 2147483647;
-           })
-        << 1;
+    QTest::newRow("negative levels and money") << Tweak([](PetState &s) {
+        s.sickness = -40;
+        s.dirt = -3;
+        s.money = -500;
+    }) << 8191;
+    QTest::newRow("levels at the 16-bit limits") << Tweak([](PetState &s) {
+        s.satiety = 32767;
+        s.sickness = -32768;
+    }) << 9999;
+    QTest::newRow("a later generation") << Tweak([](PetState &s) {
+        s.petType = QStringLiteral("Tamagon");
+        s.generation = 3;
+        s.eggs = 1234567;
+        s.age = 57;
+        s.eggPrice = 90;
+        s.clutchMax = 20;
+        s.tantrumKind = 2;
+        s.money = 2147483647;
+    }) << 1;
 }
 
 void SaveFileTest::savedFieldsSurviveARoundTrip()
@@ -442,8 +415,7 @@ void SaveFileTest::loadRestoresFromAnyFolderAndDeletesTheFile()
     platform.chosenFiles = QStringList{path};
     PetState state = startedRun();
     QVERIFY(loadGame(state, platform));
-    QCOMPARE(platform.fileDialogs,
-             QStringList{QStringLiteral("セーブデータを開く|NupelW Save Data|*.npw")});
+    QCOMPARE(platform.fileDialogs, QStringList{QStringLiteral("セーブデータを開く|NupelW Save Data|*.npw")});
     QCOMPARE(savedFields(state), exampleFieldsRead);
     QVERIFY(!QFile::exists(path));
     QCOMPARE(QDir::currentPath(), folderBefore);
@@ -456,7 +428,7 @@ void SaveFileTest::loadRestoresFromAnyFolderAndDeletesTheFile()
 void SaveFileTest::failedLoadKeepsFileAndState_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("bytes");  // null: nothing is written there
+    QTest::addColumn<QByteArray>("bytes"); // null: nothing is written there
 
     QTest::newRow("record cut after the 10th field")
         << QStringLiteral("cut.npw") << exampleFields().mid(0, 10).join(',') + "\r\n";

@@ -79,8 +79,7 @@ void ScoreFileTest::workedExampleByteForByte()
     const WriteOutcome outcome = appendScoreRecord(deadPet(), random);
     QVERIFY2(outcome.written, qPrintable(outcome.reason));
     QCOMPARE(outcome.fileName, QStringLiteral("もも.nps"));
-    const QByteArray expected = QByteArray("\"\x82\xe0\x82\xe0\",3173,\"Normal\",\"")
-                                + QByteArray("\x8e\xf5\x96\xbd")
+    const QByteArray expected = QByteArray("\"\x82\xe0\x82\xe0\",3173,\"Normal\",\"") + QByteArray("\x8e\xf5\x96\xbd")
                                 + QByteArray("\",4323,4327,4321\r\n");
     QCOMPARE(readAll(QStringLiteral("もも.nps")), expected);
 }

@@ -65,8 +65,7 @@ int largestDifference(const QImage &a, const QImage &b)
         const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
         for (int col = 0; col < x.width(); ++col) {
             largest = std::max({largest, std::abs(qRed(p[col]) - qRed(q[col])),
-                                std::abs(qGreen(p[col]) - qGreen(q[col])),
-                                std::abs(qBlue(p[col]) - qBlue(q[col]))});
+                                std::abs(qGreen(p[col]) - qGreen(q[col])), std::abs(qBlue(p[col]) - qBlue(q[col]))});
         }
     }
     return largest;
@@ -154,10 +153,9 @@ void SharpPicturesTest::cleanup()
 void SharpPicturesTest::theArtToolDrawsEveryScaleRatherThanEnlarging_data()
 {
     QTest::addColumn<QString>("fileName");
-    for (const char *name : {"nupnor.ico", "nupvex.ico", "nupkan.ico", "muki1.ico", "muki4.ico",
-                             "nupelwop.bmp", "nupelwo2.bmp", "nupelwo3.bmp", ":/pictures/nupelwha.bmp",
-                             ":/pictures/nupelwh1.bmp", ":/pictures/nupelwh2.bmp",
-                             ":/pictures/nameban.bmp", ":/pictures/grave.bmp"})
+    for (const char *name : {"nupnor.ico", "nupvex.ico", "nupkan.ico", "muki1.ico", "muki4.ico", "nupelwop.bmp",
+                             "nupelwo2.bmp", "nupelwo3.bmp", ":/pictures/nupelwha.bmp", ":/pictures/nupelwh1.bmp",
+                             ":/pictures/nupelwh2.bmp", ":/pictures/nameban.bmp", ":/pictures/grave.bmp"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -184,15 +182,14 @@ void SharpPicturesTest::mainWindowShowsRoomPetAndFacesAtTheScreensScale_data()
     const char *pets[] = {"nupnor.ico", "nupkat.ico", "nupgen.ico", "nupvvv.ico", "nupstr.ico",
                           "nupkas.ico", "nuptab.ico", "nupfun.ico", "nuptam.ico", "nupvex.ico",
                           "nuprnd.ico", "nupika.ico", "nupkan.ico"};
-    const QStringList moods = {QStringLiteral("muki1.ico"), QStringLiteral("muki2.ico"),
-                               QStringLiteral("muki3.ico"), QStringLiteral("muki4.ico")};
+    const QStringList moods = {QStringLiteral("muki1.ico"), QStringLiteral("muki2.ico"), QStringLiteral("muki3.ico"),
+                               QStringLiteral("muki4.ico")};
     // Every pet, room and face, with the pet at the corners of its range
     // and in between.
     for (int i = 0; i < 13; ++i) {
         const QPoint twips(120 + 300 * i, i % 2 == 0 ? 2760 : 120 + 180 * i);
         QTest::newRow(pets[i]) << QString::fromLatin1(pets[i]) << i % 3 + 1
-                               << QStringList{moods[i % 4], moods[(i + 1) % 4], moods[(i + 2) % 4]}
-                               << twips;
+                               << QStringList{moods[i % 4], moods[(i + 1) % 4], moods[(i + 2) % 4]} << twips;
     }
 }
 
@@ -215,7 +212,8 @@ void SharpPicturesTest::mainWindowShowsRoomPetAndFacesAtTheScreensScale()
     QTRY_COMPARE(pet->pos(), roomBox->innerOrigin() + petTwips / 15);
     QCOMPARE(m_window->size(), QSize(527, 412));
 
-    const QString roomFile = QStringLiteral(":/pictures/nupelwh%1.bmp").arg(room == 1 ? QStringLiteral("a") : QString::number(room - 1));
+    const QString roomFile =
+        QStringLiteral(":/pictures/nupelwh%1.bmp").arg(room == 1 ? QStringLiteral("a") : QString::number(room - 1));
     const int scale = ScaledPicture::scaleFor(m_window->devicePixelRatioF());
     QCOMPARE(roomBox->picture().devicePixelRatio(), qreal(scale));
     QCOMPARE(largestDifference(roomBox->picture().toImage(), artDrawing(roomFile, scale)), 0);
@@ -226,7 +224,7 @@ void SharpPicturesTest::mainWindowShowsRoomPetAndFacesAtTheScreensScale()
     const int ratio = wholeRatio(m_window.get());
     if (ratio == 0)
         return;
-    m_window->grab();  // lets every label settle on the scale of its screen
+    m_window->grab(); // lets every label settle on the scale of its screen
     checkLabelShows(pet, petIcon);
 
     // The room as drawn at this scale with the pet drawn on it at its place.
@@ -237,8 +235,7 @@ void SharpPicturesTest::mainWindowShowsRoomPetAndFacesAtTheScreensScale()
     }
     const QRect inner = roomBox->contentsRect();
     expectedRoom = expectedRoom.copy(QRect(QPoint(0, 0), inner.size() * ratio));
-    QVERIFY(largestDifference(shownArea(m_window.get(), rectInWindow(roomBox, inner)), expectedRoom)
-            <= blendingSlack);
+    QVERIFY(largestDifference(shownArea(m_window.get(), rectInWindow(roomBox, inner)), expectedRoom) <= blendingSlack);
 
     const QColor ground = m_window->palette().color(QPalette::Window);
     const QRect facePlaces[] = {twipsRect(5040, 1680, 480, 480), twipsRect(5040, 2640, 480, 480),
@@ -309,7 +306,8 @@ void SharpPicturesTest::nameEntryAndDeathScreenShowTheirPicturesAtTheScreensScal
     const std::pair<QWidget *, QString> shows[] = {{&nameEntry, QStringLiteral(":/pictures/nameban.bmp")},
                                                    {&grave, QStringLiteral(":/pictures/grave.bmp")}};
     for (const auto &[window, file] : shows) {
-        auto *picture = window->findChild<QLabel *>(window == &grave ? QStringLiteral("Picture1") : QStringLiteral("Image1"));
+        auto *picture =
+            window->findChild<QLabel *>(window == &grave ? QStringLiteral("Picture1") : QStringLiteral("Image1"));
         const int ratio = wholeRatio(window);
         if (ratio > 0) {
             const QImage shown = shownArea(window, picture->geometry());
@@ -342,7 +340,8 @@ void SharpPicturesTest::picturesFollowTheWindowToAScreenOfAnotherRatio()
     QCOMPARE(m_window->size(), QSize(527, 412));
     checkLabelShows(face, QStringLiteral("muki4.ico"));
     QCOMPARE(room->picture().devicePixelRatio(), qreal(after));
-    QCOMPARE(largestDifference(room->picture().toImage(), artDrawing(QStringLiteral(":/pictures/nupelwha.bmp"), after)), 0);
+    QCOMPARE(largestDifference(room->picture().toImage(), artDrawing(QStringLiteral(":/pictures/nupelwha.bmp"), after)),
+             0);
 }
 
 int main(int argc, char *argv[])

@@ -7,15 +7,15 @@
 #include "care/egg_market.h"
 #include "care/feeding.h"
 #include "care/level_care.h"
-#include "life/death.h"
-#include "play/running.h"
-#include "play/tick.h"
 #include "files/save_file.h"
 #include "files/score_file.h"
 #include "life/chatter.h"
+#include "life/death.h"
 #include "life/gestures.h"
 #include "life/hatching.h"
 #include "life/pet_types.h"
+#include "play/running.h"
+#include "play/tick.h"
 #include "support/fake_platform.h"
 #include "support/recording_view.h"
 #include "support/save_record_checks.h"
@@ -47,8 +47,8 @@ bool isWhole(const Cell &cell)
 // Everything of the state, for "nothing changed" checks.
 QString wholeState(const PetState &s)
 {
-    QStringList parts{s.petName, s.petType, s.deathCause, s.satiety.print(), s.sickness.print(),
-                      s.dirt.print(), s.money.print()};
+    QStringList parts{s.petName,          s.petType,      s.deathCause,   s.satiety.print(),
+                      s.sickness.print(), s.dirt.print(), s.money.print()};
     for (const auto &[name, cell] : allCells(s))
         parts.append(QString::fromLatin1(name) + QLatin1Char('=')
                      + (cell->isEmpty() ? QStringLiteral("empty") : QString::number(cell->value(), 'g', 17)));
@@ -66,7 +66,7 @@ public:
     // invariant with the event that broke it.
     QString play(int lives);
 
-    QMap<QString, int> seen;  // how often each kind of event happened
+    QMap<QString, int> seen; // how often each kind of event happened
 
 private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_player); }
@@ -95,7 +95,7 @@ private:
     Temper m_temper = Temper::Careful;
     int m_speedToggle = 0;
     int m_deathScreens = 0;
-    bool m_laid = false;        // a laying happened in this game
+    bool m_laid = false; // a laying happened in this game
     int m_names = 0;
     QString m_lastType;
 };
@@ -196,8 +196,9 @@ QString Soak::care()
     suspendForCare(m_state);
     QString event;
     if (kind == 0 && (!careful || m_state.satiety < 130 || chance(0.05))) {
-        const Food food = m_temper == Temper::Glutton || !careful ? static_cast<Food>(below(3))
-                                                                  : (chance(0.8) ? Food::WarawaraX : static_cast<Food>(below(3)));
+        const Food food = m_temper == Temper::Glutton || !careful
+                              ? static_cast<Food>(below(3))
+                              : (chance(0.8) ? Food::WarawaraX : static_cast<Food>(below(3)));
         // The dialog offers only the foods the cash covers.
         if (canAfford(m_state, foodCost(food))) {
             const int times = m_temper == Temper::Glutton ? 1 + below(4) : 1;
@@ -268,7 +269,9 @@ QString Soak::sell()
         return QStringLiteral("selling %1 of %2 eggs left %3").arg(count).arg(eggsBefore).arg(m_state.eggs.value());
     if (m_state.money != storeWhole<qint32>(moneyBefore + amount))
         return QStringLiteral("selling for %1 yen took the money from %2 to %3")
-            .arg(amount).arg(moneyBefore).arg(m_state.money.value());
+            .arg(amount)
+            .arg(moneyBefore)
+            .arg(m_state.money.value());
     note(count > 0 ? QStringLiteral("sale") : QStringLiteral("sale of nothing"));
     return check(QStringLiteral("sale"));
 }
@@ -377,8 +380,8 @@ QString Soak::bury()
             const qint32 money = m_state.money;
             raiseHatchling(m_state);
             m_view.showWindow();
-            if (m_state.generation != generation + 1 || m_state.money != money || m_state.eggs != 0
-                || m_state.age != 0 || m_state.petType != QStringLiteral("Normal") || m_state.suspended != 0)
+            if (m_state.generation != generation + 1 || m_state.money != money || m_state.eggs != 0 || m_state.age != 0
+                || m_state.petType != QStringLiteral("Normal") || m_state.suspended != 0)
                 return QStringLiteral("the hatchling started wrong: ") + wholeState(m_state);
             m_lastType = m_state.petType;
             note(QStringLiteral("hatching raised"));
@@ -403,7 +406,8 @@ QString Soak::bury()
 QString Soak::check(const QString &event)
 {
     const QString broken = invariantBroken();
-    return broken.isEmpty() ? broken : event + QStringLiteral(": ") + broken + QStringLiteral("\n  ") + wholeState(m_state);
+    return broken.isEmpty() ? broken
+                            : event + QStringLiteral(": ") + broken + QStringLiteral("\n  ") + wholeState(m_state);
 }
 
 QString Soak::invariantBroken() const
@@ -466,15 +470,24 @@ void SoakTest::manyLivesKeepEveryInvariant()
     QVERIFY2(broken.isEmpty(), qPrintable(broken));
 
     // The soak is only worth its time if it went everywhere.
-    QStringList expected{QStringLiteral("laying"), QStringLiteral("type change"),
-                         QStringLiteral("sale"), QStringLiteral("pause"),
-                         QStringLiteral("save and reload"), QStringLiteral("hatching raised"),
-                         QStringLiteral("hatching declined"), QStringLiteral("score file"),
-                         QStringLiteral("best egg price"), QStringLiteral("fast-forward toggle"),
-                         QStringLiteral("money gamble"), QStringLiteral("accident"),
-                         QStringLiteral("room picture"), QStringLiteral("chatter"),
-                         QStringLiteral("treatment short of money"), QStringLiteral("cleaning short of money"),
-                         QStringLiteral("tantrum 卵を食った!!"), QStringLiteral("tantrum 金を食った!!")};
+    QStringList expected{QStringLiteral("laying"),
+                         QStringLiteral("type change"),
+                         QStringLiteral("sale"),
+                         QStringLiteral("pause"),
+                         QStringLiteral("save and reload"),
+                         QStringLiteral("hatching raised"),
+                         QStringLiteral("hatching declined"),
+                         QStringLiteral("score file"),
+                         QStringLiteral("best egg price"),
+                         QStringLiteral("fast-forward toggle"),
+                         QStringLiteral("money gamble"),
+                         QStringLiteral("accident"),
+                         QStringLiteral("room picture"),
+                         QStringLiteral("chatter"),
+                         QStringLiteral("treatment short of money"),
+                         QStringLiteral("cleaning short of money"),
+                         QStringLiteral("tantrum 卵を食った!!"),
+                         QStringLiteral("tantrum 金を食った!!")};
     for (int i = 0; i < 3; ++i) {
         expected << QStringLiteral("food %1").arg(i) << QStringLiteral("treatment %1").arg(i)
                  << QStringLiteral("cleaning %1").arg(i);

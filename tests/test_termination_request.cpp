@@ -3,12 +3,12 @@
 // stands, and nothing may be written while no pet lives.
 
 #include "care/care_visits.h"
-#include "life/death.h"
-#include "play/running.h"
-#include "play/tick.h"
 #include "files/save_file.h"
 #include "files/session_end.h"
+#include "life/death.h"
 #include "life/hatching.h"
+#include "play/running.h"
+#include "play/tick.h"
 #include "support/fake_platform.h"
 #include "support/recording_view.h"
 #include "support/scripted_random.h"
@@ -59,8 +59,8 @@ QByteArray fileBytes(const QString &path)
 // The figures a player checks after loading, and the levels behind the faces.
 QString figures(const PetState &state)
 {
-    return QStringList{state.petName,        state.petType,        state.generation.print(),
-                       state.age.print(),    state.money.print(),  state.eggs.print(),
+    return QStringList{state.petName,         state.petType,          state.generation.print(),
+                       state.age.print(),     state.money.print(),    state.eggs.print(),
                        state.satiety.print(), state.sickness.print(), state.dirt.print()}
         .join(QLatin1Char('|'));
 }
@@ -145,14 +145,10 @@ PetState TerminationRequestTest::requestAt(Scene scene)
     startGame();
     playOneSecond();
     switch (scene) {
-    case Scene::Paused:
-        m_state.suspended = 1;
-        break;
+    case Scene::Paused: m_state.suspended = 1; break;
     case Scene::FeedingDialog:
     case Scene::DoctorDialog:
-    case Scene::CleaningDialog:
-        suspendForCare(m_state);
-        break;
+    case Scene::CleaningDialog: suspendForCare(m_state); break;
     case Scene::Market:
         suspendForCare(m_state);
         m_state.eggs = 12;
@@ -201,8 +197,7 @@ PetState TerminationRequestTest::requestAt(Scene scene)
             playOneSecond();
         }
         break;
-    default:
-        break;
+    default: break;
     }
     m_random.script({fractionFor(requestKey, 10000)});
     const PetState atRequest = m_state;

@@ -117,12 +117,18 @@ void TerminationSignalsTest::requestSavesThePetWhileAModalWindowIsOpen_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("modal");
-    QTest::newRow("feeding dialog") << "Command1" << "frmGiveEsa";
-    QTest::newRow("doctor dialog") << "Command2" << "frmMedical";
-    QTest::newRow("cleaning dialog") << "Command3" << "frmClean";
-    QTest::newRow("egg market") << "Command4" << "frmBuyEgg";
-    QTest::newRow("quit dialog") << "Command6" << "frmEnding";
-    QTest::newRow("paused, nothing open") << "Command5" << "";
+    QTest::newRow("feeding dialog") << "Command1"
+                                    << "frmGiveEsa";
+    QTest::newRow("doctor dialog") << "Command2"
+                                   << "frmMedical";
+    QTest::newRow("cleaning dialog") << "Command3"
+                                     << "frmClean";
+    QTest::newRow("egg market") << "Command4"
+                                << "frmBuyEgg";
+    QTest::newRow("quit dialog") << "Command6"
+                                 << "frmEnding";
+    QTest::newRow("paused, nothing open") << "Command5"
+                                          << "";
 }
 
 // The modal windows run loops of their own: the request must be answered

@@ -263,7 +263,7 @@ void TickTest::tantrumEndsTheTickEatenOrNot()
 void TickTest::tantrumStartsAtSickness66NoticeFirst_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("sickness");  // after the tick's rise of 1
+    QTest::addColumn<int>("sickness"); // after the tick's rise of 1
     QTest::addColumn<bool>("tantrum");
     QTest::newRow("eggs at 66") << 1 << 66 << true;
     QTest::newRow("eggs at 65") << 1 << 65 << false;
@@ -292,7 +292,7 @@ void TickTest::tantrumStartsAtSickness66NoticeFirst()
     if (kind == 2)
         m_random.script({gateOpen});
     if (tantrum)
-        m_random.script({fractionFor(4, kind == 1 ? 20 : 10)});  // 5 eggs or 5000 yen
+        m_random.script({fractionFor(4, kind == 1 ? 20 : 10)}); // 5 eggs or 5000 yen
     else if (kind == 1)
         m_random.script({gateShut});
     simulationTick(m_state, m_random, m_view, m_platform);

@@ -67,8 +67,7 @@ void TypeChangeTest::typeDrawNamesItsType_data()
     for (int draw = 0; draw < expectedTypes().size(); ++draw) {
         const ExpectedType &expected = expectedTypes()[draw];
         QTest::addRow("%d %s", draw, expected.name)
-            << draw << QString::fromLatin1(expected.name) << QString::fromLatin1(expected.icon)
-            << expected.values;
+            << draw << QString::fromLatin1(expected.name) << QString::fromLatin1(expected.icon) << expected.values;
     }
 }
 
@@ -87,8 +86,8 @@ void TypeChangeTest::typeDrawNamesItsType()
     if (draw == 9)
         random.script({vexProDraw(15)});
     if (values.isEmpty()) {
-        random.script({fractionFor(1, 6), fractionFor(2, 4), 0.5, fractionFor(3, 8), fractionFor(4, 10),
-                       fractionFor(0, 6)});
+        random.script(
+            {fractionFor(1, 6), fractionFor(2, 4), 0.5, fractionFor(3, 8), fractionFor(4, 10), fractionFor(0, 6)});
         values = {11, 3, 2.5, 4, 5, 0};
     }
     changeType(m_state, random, m_view, m_platform);
@@ -97,9 +96,8 @@ void TypeChangeTest::typeDrawNamesItsType()
     QCOMPARE(m_view.pictures.value(MainImage::Image1), icon);
     QCOMPARE(m_platform.notices.size(), 1);
     QCOMPARE(m_platform.notices.first().text, type + QStringLiteral("に変化しました"));
-    QCOMPARE(QList<double>({m_state.clutchMax.value(), m_state.eggValueFactor.value(),
-                            m_state.sicknessRate.value(), m_state.hungerRate.value(),
-                            m_state.dirtRate.value(), m_state.tantrumKind.value()}),
+    QCOMPARE(QList<double>({m_state.clutchMax.value(), m_state.eggValueFactor.value(), m_state.sicknessRate.value(),
+                            m_state.hungerRate.value(), m_state.dirtRate.value(), m_state.tantrumKind.value()}),
              values);
 }
 
@@ -160,13 +158,11 @@ void TypeChangeTest::newTypeBringsItsValuesAndIcon_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<double>("clutchMax");
     QTest::addColumn<double>("hungerRate");
-    QTest::newRow("KaneQueen eats money")
-        << "Normal" << 12 << "nupkan.ico" << 2.0 << 2.0 << "KaneQueen" << 10.0 << 2.0;
+    QTest::newRow("KaneQueen eats money") << "Normal" << 12 << "nupkan.ico" << 2.0 << 2.0 << "KaneQueen" << 10.0 << 2.0;
     QTest::newRow("Ikarin eats eggs") << "Normal" << 11 << "nupika.ico" << 1.0 << 1.0 << "Ikarin" << 10.0 << 2.0;
     QTest::newRow("Tamagoro ends a tantrum kind")
         << "Ikarin" << 8 << "nuptam.ico" << 0.5 << 0.0 << "Tamagoro" << 110.0 << 5.0;
-    QTest::newRow("Kattin from KaneQueen")
-        << "KaneQueen" << 1 << "nupkat.ico" << 10.0 << 0.0 << "Kattin" << 5.0 << 2.0;
+    QTest::newRow("Kattin from KaneQueen") << "KaneQueen" << 1 << "nupkat.ico" << 10.0 << 0.0 << "Kattin" << 5.0 << 2.0;
 }
 
 void TypeChangeTest::newTypeBringsItsValuesAndIcon()
@@ -194,8 +190,8 @@ void TypeChangeTest::newTypeBringsItsValuesAndIcon()
 
 void TypeChangeTest::randomanDrawsItsValuesAfterTheTypeDraw()
 {
-    ScriptedRandom random{typeDraw(10),         fractionFor(2, 6),  fractionFor(3, 4), 0.5,
-                          fractionFor(7, 8),    fractionFor(9, 10), fractionFor(1, 6)};
+    ScriptedRandom random{typeDraw(10),      fractionFor(2, 6),  fractionFor(3, 4), 0.5,
+                          fractionFor(7, 8), fractionFor(9, 10), fractionFor(1, 6)};
     changeType(m_state, random, m_view, m_platform);
     QCOMPARE(m_state.petType, QStringLiteral("Randoman"));
     QCOMPARE(m_state.clutchMax.value(), 21.0);

@@ -5,18 +5,18 @@
 #include "core/pet_state.h"
 #include "core/platform.h"
 #include "core/random_source.h"
-#include "play/tick.h"
 #include "life/chatter.h"
-#include "ui/frmBuyEgg.h"
-#include "ui/Form10.h"
+#include "play/tick.h"
+#include "silent_platform.h"
 #include "ui/care_menus.h"
+#include "ui/Form10.h"
+#include "ui/frmBuyEgg.h"
 #include "ui/frmDie.h"
 #include "ui/frmEnding.h"
 #include "ui/frmInputName.h"
 #include "ui/frmMain.h"
 #include "ui/frmOpening.h"
 #include "ui/look.h"
-#include "silent_platform.h"
 
 #include <QApplication>
 #include <QDir>

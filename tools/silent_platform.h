@@ -9,8 +9,7 @@ namespace nupel {
 // that no modal box holds the timer.
 class SilentPlatform final : public Platform {
 public:
-    NoticeAnswer messageBox(const QString &, const QString &, NoticeButtons buttons,
-                            NoticeIcon) override
+    NoticeAnswer messageBox(const QString &, const QString &, NoticeButtons buttons, NoticeIcon) override
     {
         ++notices;
         return buttons == NoticeButtons::YesNo ? NoticeAnswer::No : NoticeAnswer::Ok;

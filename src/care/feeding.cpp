@@ -15,9 +15,7 @@ int foodCost(Food food)
 void giveFood(PetState &state, RandomSource &random, Food food)
 {
     switch (food) {
-    case Food::WarawaraX:
-        state.satiety = state.satiety + 50;
-        break;
+    case Food::WarawaraX: state.satiety = state.satiety + 50; break;
     case Food::Melt: {
         const int hurry = drawBelow(random, 10);
         state.changeProgress = state.changeProgress + hurry + 3;

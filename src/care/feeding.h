@@ -7,9 +7,9 @@ namespace nupel {
 
 // The three foods on sale, cheapest first.
 enum class Food {
-    WarawaraX,  // "わらわらＸ": plenty of food for little money
-    Melt,       // "メルト＃＃": hurries the next change of type
-    Dna99,      // "ＤＮＡ９９": also spares the pet its next old-age test
+    WarawaraX, // "わらわらＸ": plenty of food for little money
+    Melt,      // "メルト＃＃": hurries the next change of type
+    Dna99,     // "ＤＮＡ９９": also spares the pet its next old-age test
 };
 
 // Price of a food in yen.

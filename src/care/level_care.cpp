@@ -9,7 +9,7 @@ namespace {
 // A paid service on one level: lowers it by an amount, or sets it to 0.
 struct LevelService {
     int cost;
-    std::optional<int> lowerBy;  // empty: the level becomes 0
+    std::optional<int> lowerBy; // empty: the level becomes 0
 };
 
 LevelService service(Treatment treatment)

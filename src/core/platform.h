@@ -18,12 +18,11 @@ public:
     virtual ~Platform() = default;
 
     // A modal message box; returns the button the player pressed.
-    virtual NoticeAnswer messageBox(const QString &text, const QString &title,
-                                    NoticeButtons buttons, NoticeIcon icon) = 0;
+    virtual NoticeAnswer messageBox(const QString &text, const QString &title, NoticeButtons buttons,
+                                    NoticeIcon icon) = 0;
     virtual void beep() = 0;
     // The open-file dialog with one filter entry; empty when cancelled.
-    virtual QString openFileDialog(const QString &title, const QString &filterName,
-                                   const QString &pattern) = 0;
+    virtual QString openFileDialog(const QString &title, const QString &filterName, const QString &pattern) = 0;
     // Ends the program at once. A fake may return: callers return right after.
     virtual void endProgram() = 0;
     // Ends the program at once with a failure status, after `reason` has gone

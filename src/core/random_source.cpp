@@ -12,8 +12,7 @@ int drawBelow(RandomSource &random, int k)
 
 void ClockRandom::seedFromClock()
 {
-    seed(static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
+    seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
 double ClockRandom::next()

@@ -12,7 +12,7 @@ namespace nupel {
 struct WriteOutcome {
     bool written = false;
     QString fileName;
-    QString reason;  // why the file could not be written, for the player
+    QString reason; // why the file could not be written, for the player
 };
 
 // How a file takes its new bytes: in place of all it held, or after it.

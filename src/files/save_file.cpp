@@ -43,7 +43,7 @@ public:
             skipToComma();
             field = m_line.mid(start, m_pos - start);
         }
-        ++m_pos;  // past the comma, or past the end when the line is done
+        ++m_pos; // past the comma, or past the end when the line is done
         return field;
     }
 
@@ -67,8 +67,7 @@ enum class Reading { Empty, Number, TooLarge, Other };
 // that no double holds it, or anything else.
 Reading readNumber(const QString &field, double &value)
 {
-    static const QRegularExpression plainNumber(
-        QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)[ \\t]*$"));
+    static const QRegularExpression plainNumber(QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)[ \\t]*$"));
     if (field.isEmpty())
         return Reading::Empty;
     if (!plainNumber.match(field).hasMatch())
@@ -204,11 +203,10 @@ std::optional<SaveRecord> parseSaveRecord(const QByteArray &bytes)
                       && readInteger(*fields[3], record.dirt) && readCell(*fields[4], record.changeProgress)
                       && readInteger(*fields[5], record.money) && readCell(*fields[7], record.generation)
                       && readScrambledCell(*fields[8], record.eggs) && readCell(*fields[9], record.clutchMax)
-                      && readCell(*fields[10], record.eggValueFactor)
-                      && readCell(*fields[11], record.sicknessRate) && readCell(*fields[12], record.dirtRate)
-                      && readCell(*fields[13], record.hungerRate) && readCell(*fields[14], record.eggPrice)
-                      && readScrambledCell(*fields[15], record.age) && readCell(*fields[16], record.tantrumKind)
-                      && readInteger(*fields[17], record.scrambleKey);
+                      && readCell(*fields[10], record.eggValueFactor) && readCell(*fields[11], record.sicknessRate)
+                      && readCell(*fields[12], record.dirtRate) && readCell(*fields[13], record.hungerRate)
+                      && readCell(*fields[14], record.eggPrice) && readScrambledCell(*fields[15], record.age)
+                      && readCell(*fields[16], record.tantrumKind) && readInteger(*fields[17], record.scrambleKey);
     if (!read)
         return std::nullopt;
     return record;
@@ -269,8 +267,7 @@ bool loadSaveFile(const QString &path, PetState &state)
 bool loadGame(PetState &state, Platform &platform)
 {
     const QString path = platform.openFileDialog(QStringLiteral("セーブデータを開く"),
-                                                 QStringLiteral("NupelW Save Data"),
-                                                 QStringLiteral("*.npw"));
+                                                 QStringLiteral("NupelW Save Data"), QStringLiteral("*.npw"));
     if (path.isEmpty())
         return false;
     return loadSaveFile(path, state);

@@ -13,8 +13,8 @@ void answerTerminationRequest(const PetState &state, RandomSource &random, Platf
     const WriteOutcome outcome = saveGame(state, random);
     if (!outcome.written) {
         // The desktop is going away: there is no one left to show a notice to.
-        platform.endProgramFailing(QStringLiteral("nupel: cannot save the game to %1: %2")
-                                       .arg(outcome.fileName, outcome.reason));
+        platform.endProgramFailing(
+            QStringLiteral("nupel: cannot save the game to %1: %2").arg(outcome.fileName, outcome.reason));
         return;
     }
     platform.endProgram();

@@ -5,16 +5,11 @@ namespace nupel {
 const QStringList &chatterSubjects()
 {
     static const QStringList subjects{
-        QStringLiteral("あんたは"),
-        QStringLiteral("僕は"),
-        QStringLiteral("あんたの友達は"),
-        QStringLiteral("僕の友達は"),
-        QStringLiteral("日本人は"),
-        QStringLiteral("アメリカ人は"),
-        QStringLiteral("Ｄは"),
-        QStringLiteral("Ｖｅｘは"),
-        QStringLiteral("ベルゼブブは"),
-        QStringLiteral("メフィスト・フェレスは"),
+        QStringLiteral("あんたは"),       QStringLiteral("僕は"),
+        QStringLiteral("あんたの友達は"), QStringLiteral("僕の友達は"),
+        QStringLiteral("日本人は"),       QStringLiteral("アメリカ人は"),
+        QStringLiteral("Ｄは"),           QStringLiteral("Ｖｅｘは"),
+        QStringLiteral("ベルゼブブは"),   QStringLiteral("メフィスト・フェレスは"),
         QStringLiteral("開発者Ａは"),
     };
     return subjects;
@@ -23,15 +18,9 @@ const QStringList &chatterSubjects()
 const QStringList &chatterObjects()
 {
     static const QStringList objects{
-        QStringLiteral("幸せ"),
-        QStringLiteral("遊園地"),
-        QStringLiteral("メリーゴーラウンド"),
-        QStringLiteral("アッパーカット"),
-        QStringLiteral("御神酒"),
-        QStringLiteral("眼鏡"),
-        QStringLiteral("悪魔"),
-        QStringLiteral("木漏れ日"),
-        QStringLiteral("中間試験"),
+        QStringLiteral("幸せ"),           QStringLiteral("遊園地"),   QStringLiteral("メリーゴーラウンド"),
+        QStringLiteral("アッパーカット"), QStringLiteral("御神酒"),   QStringLiteral("眼鏡"),
+        QStringLiteral("悪魔"),           QStringLiteral("木漏れ日"), QStringLiteral("中間試験"),
         QStringLiteral("祝福"),
     };
     return objects;
@@ -40,15 +29,9 @@ const QStringList &chatterObjects()
 const QStringList &chatterPredicates()
 {
     static const QStringList predicates{
-        QStringLiteral("だったのさ"),
-        QStringLiteral("じゃないのか？"),
-        QStringLiteral("が嫌いだね"),
-        QStringLiteral("をなげるのさ！"),
-        QStringLiteral("をなくすぜ"),
-        QStringLiteral("を壊すぞ！！"),
-        QStringLiteral("が大好きだ"),
-        QStringLiteral("が好きかなぁ"),
-        QStringLiteral("を愛している"),
+        QStringLiteral("だったのさ"),     QStringLiteral("じゃないのか？"), QStringLiteral("が嫌いだね"),
+        QStringLiteral("をなげるのさ！"), QStringLiteral("をなくすぜ"),     QStringLiteral("を壊すぞ！！"),
+        QStringLiteral("が大好きだ"),     QStringLiteral("が好きかなぁ"),   QStringLiteral("を愛している"),
         QStringLiteral("が一生の宝だ！"),
     };
     return predicates;
@@ -61,8 +44,7 @@ QString chatterLine(RandomSource &random)
     const int subject = drawBelow(random, static_cast<int>(chatterSubjects().size()));
     const int object = drawBelow(random, static_cast<int>(chatterObjects().size()));
     const int predicate = drawBelow(random, static_cast<int>(chatterPredicates().size()));
-    return chatterSubjects().at(subject) + chatterObjects().at(object)
-           + chatterPredicates().at(predicate);
+    return chatterSubjects().at(subject) + chatterObjects().at(object) + chatterPredicates().at(predicate);
 }
 
 } // namespace nupel

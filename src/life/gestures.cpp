@@ -28,10 +28,10 @@ bool gambleMoney(PetState &state, RandomSource &random, int button, int shift)
 
 void trafficAccident(PetState &state, Platform &platform)
 {
-    platform.messageBox(QStringLiteral("あなたのＮｕｐｅｌは交通事故にあい、死んでしまいました。"),
-                        programTitle, NoticeButtons::Ok, NoticeIcon::None);
-    platform.messageBox(QStringLiteral("Ｎｕｐｅｌを弁償してもらい、慰謝料を50000もらいました。"),
-                        programTitle, NoticeButtons::Ok, NoticeIcon::None);
+    platform.messageBox(QStringLiteral("あなたのＮｕｐｅｌは交通事故にあい、死んでしまいました。"), programTitle,
+                        NoticeButtons::Ok, NoticeIcon::None);
+    platform.messageBox(QStringLiteral("Ｎｕｐｅｌを弁償してもらい、慰謝料を50000もらいました。"), programTitle,
+                        NoticeButtons::Ok, NoticeIcon::None);
     state.money = static_cast<double>(state.money.value()) + accidentCompensation;
     state.generation = 1;
     state.age = 1;

@@ -25,8 +25,8 @@ void changeType(PetState &state, RandomSource &random, MainView &view, Platform 
             break;
     }
     applyPetType(state, random, view);
-    platform.messageBox(state.petType + QStringLiteral("に変化しました"), QStringLiteral("変化!!!"),
-                        NoticeButtons::Ok, NoticeIcon::Exclamation);
+    platform.messageBox(state.petType + QStringLiteral("に変化しました"), QStringLiteral("変化!!!"), NoticeButtons::Ok,
+                        NoticeIcon::Exclamation);
 
     // A pet already fuller than the limit eats its eggs without gaining.
     if (state.satiety <= eggMealLimit) {

@@ -16,8 +16,7 @@ void walkPet(PetState &state, RandomSource &random, MainView &view)
     if (direction < 0 || direction > 3)
         return;
     const QPoint next = view.petPosition() + steps[direction];
-    if (next.x() < walkLeftMin || next.y() < walkTopMin || next.x() > walkLeftMax
-        || next.y() > walkTopMax)
+    if (next.x() < walkLeftMin || next.y() < walkTopMin || next.x() > walkLeftMax || next.y() > walkTopMax)
         return;
     view.movePet(next);
 }

@@ -1,10 +1,10 @@
 #include "play/tick.h"
 
-#include "life/death.h"
 #include "core/figures.h"
-#include "life/walking.h"
+#include "life/death.h"
 #include "life/pet_types.h"
 #include "life/type_change.h"
+#include "life/walking.h"
 
 #include <cmath>
 
@@ -97,11 +97,8 @@ void layAndAge(PetState &state, RandomSource &random, MainView &view, Platform &
     case OldAgeOutcome::Skipped:
         // The premium food's birthday keeps the pet's last words on screen.
         return;
-    case OldAgeOutcome::Dies:
-        handleDeath(state, view);
-        break;
-    case OldAgeOutcome::Lives:
-        break;
+    case OldAgeOutcome::Dies: handleDeath(state, view); break;
+    case OldAgeOutcome::Lives: break;
     }
     view.setCaption(MainLabel::Label18, QString());
 }

@@ -4,8 +4,8 @@
 
 namespace nupel {
 
-CareDialog::CareDialog(PetState &state, const char *name, const QString &caption, int widthTwips,
-                       int heightTwips, QWidget *parent)
+CareDialog::CareDialog(PetState &state, const char *name, const QString &caption, int widthTwips, int heightTwips,
+                       QWidget *parent)
     : GameDialog(name, caption, QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips)), gameFont(),
                  EscapeKey::Closes, parent),
       m_state(state)

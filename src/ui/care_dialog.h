@@ -30,8 +30,8 @@ public:
     void reject() override;
 
 protected:
-    CareDialog(PetState &state, const char *name, const QString &caption, int widthTwips,
-               int heightTwips, QWidget *parent);
+    CareDialog(PetState &state, const char *name, const QString &caption, int widthTwips, int heightTwips,
+               QWidget *parent);
 
     QPushButton *addButton(const char *name, const QString &caption, QRect geometry);
     CaptionLabel *addLabel(const char *name, const QString &caption, QRect geometry);

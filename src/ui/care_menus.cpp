@@ -28,15 +28,16 @@ CareMenuLine foodLine(const char *name, const QString &text, int top)
 const std::pair<Treatment, QString> treatments[] = {{Treatment::Sanatorium, QStringLiteral("養生所へLet's Go!(500円)")},
                                                     {Treatment::Hospital, QStringLiteral("近所の病院へ行こう(1200円)")},
                                                     {Treatment::Ambulance, QStringLiteral("救急車だ!!(2500円)")}};
-const std::pair<Cleaning, QString> cleanings[] = {{Cleaning::KnockOffTools, QStringLiteral("パチ物の道具を使う(500円)")},
-                                                  {Cleaning::ProperTools, QStringLiteral("専用の道具を使う(1000円)")},
-                                                  {Cleaning::Expert, QStringLiteral("専門家を呼ぶ(2000円)")}};
+const std::pair<Cleaning, QString> cleanings[] = {
+    {Cleaning::KnockOffTools, QStringLiteral("パチ物の道具を使う(500円)")},
+    {Cleaning::ProperTools, QStringLiteral("専用の道具を使う(1000円)")},
+    {Cleaning::Expert, QStringLiteral("専門家を呼ぶ(2000円)")}};
 
 // The doctor's and the cleaning menu: a column of wide buttons at `left`,
 // `width` twips wide, the cancel button last.
 template <typename Service>
-CareMenu levelMenu(PetState &state, const char *name, const QString &caption, QSize sizeTwips, int left,
-                   int width, const std::pair<Service, QString> (&rows)[3], int (*costOf)(Service),
+CareMenu levelMenu(PetState &state, const char *name, const QString &caption, QSize sizeTwips, int left, int width,
+                   const std::pair<Service, QString> (&rows)[3], int (*costOf)(Service),
                    CareOutcome (*provide)(PetState &, Service))
 {
     constexpr int tops[] = {120, 1080, 2040, 3000};
@@ -53,7 +54,9 @@ CareMenu levelMenu(PetState &state, const char *name, const QString &caption, QS
 
 frmGiveEsa::frmGiveEsa(PetState &state, RandomSource &random, Platform &platform, QWidget *parent)
     : CareMenuDialog(state, platform,
-                     {"frmGiveEsa", feedCaption, {4065, 3435},
+                     {"frmGiveEsa",
+                      feedCaption,
+                      {4065, 3435},
                       {foodLine("Label2", QStringLiteral("わらわらＸ＞1000円"), 240),
                        foodLine("Label5", QStringLiteral("お徳用＞50kg"), 555),
                        foodLine("Label3", QStringLiteral("メルト＃＃＞1500円"), 1080),
@@ -69,14 +72,17 @@ frmGiveEsa::frmGiveEsa(PetState &state, RandomSource &random, Platform &platform
 }
 
 frmMedical::frmMedical(PetState &state, Platform &platform, QWidget *parent)
-    : CareMenuDialog(state, platform, levelMenu(state, "frmMedical", doctorCaption, {5805, 3960}, 600, 4695, treatments,
-                                                treatmentCost, treat), parent)
+    : CareMenuDialog(
+        state, platform,
+        levelMenu(state, "frmMedical", doctorCaption, {5805, 3960}, 600, 4695, treatments, treatmentCost, treat),
+        parent)
 {
 }
 
 frmClean::frmClean(PetState &state, Platform &platform, QWidget *parent)
-    : CareMenuDialog(state, platform, levelMenu(state, "frmClean", cleanCaption, {5700, 4215}, 240, 5175, cleanings,
-                                                cleaningCost, clean), parent)
+    : CareMenuDialog(
+        state, platform,
+        levelMenu(state, "frmClean", cleanCaption, {5700, 4215}, 240, 5175, cleanings, cleaningCost, clean), parent)
 {
 }
 

@@ -1,8 +1,8 @@
 #include "ui/controls.h"
 
 #include <QDir>
-#include <QKeyEvent>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -13,8 +13,8 @@
 
 namespace nupel {
 
-GameDialog::GameDialog(const char *name, const QString &caption, QSize size, const QFont &font,
-                       EscapeKey escape, QWidget *parent)
+GameDialog::GameDialog(const char *name, const QString &caption, QSize size, const QFont &font, EscapeKey escape,
+                       QWidget *parent)
     : QDialog(parent), m_escape(escape)
 {
     setObjectName(QLatin1String(name));
@@ -86,8 +86,7 @@ int CaptionLabel::buttonCode(Qt::MouseButton button)
 
 int CaptionLabel::shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0)
-           + (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0)
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) + (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0)
            + (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
@@ -103,8 +102,7 @@ void CaptionLabel::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     event->accept();
     emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()),
-                       static_cast<float>(event->position().x()),
-                       static_cast<float>(event->position().y()));
+                       static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
     if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
@@ -198,8 +196,7 @@ QPixmap ScaledPicture::forRatio(qreal devicePixelRatio) const
             scales.read[slot] = true;
             QImage image = readScale(scales.fileName, scale, scales.pixmaps[0].size());
             if (image.isNull()) {
-                std::fprintf(stderr, "nupel: cannot read the picture %s at %d×\n",
-                             qPrintable(scales.fileName), scale);
+                std::fprintf(stderr, "nupel: cannot read the picture %s at %d×\n", qPrintable(scales.fileName), scale);
             } else {
                 image.setDevicePixelRatio(scale);
                 scales.pixmaps[slot] = QPixmap::fromImage(std::move(image));
@@ -320,8 +317,7 @@ ScaledPicture PictureFiles::load(const QString &fileName)
     // title pictures, for one, are never shown again once the game starts.
     // Installed, the pictures that lie beside the program are found apart from
     // the working folder; those inside the program are named in full.
-    const bool named = fileName.startsWith(QLatin1Char(':'))
-                       || QDir::searchPaths(pictureSearchPrefix).isEmpty();
+    const bool named = fileName.startsWith(QLatin1Char(':')) || QDir::searchPaths(pictureSearchPrefix).isEmpty();
     const QString path = named ? fileName : pictureSearchPrefix + QLatin1Char(':') + fileName;
     // The larger scales are read when a screen first asks for them.
     QImage image = readScale(path, 1, QSize());

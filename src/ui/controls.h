@@ -33,8 +33,8 @@ enum class EscapeKey { Closes, Ignored };
 class GameDialog : public QDialog {
     Q_OBJECT
 protected:
-    GameDialog(const char *name, const QString &caption, QSize size, const QFont &font,
-               EscapeKey escape, QWidget *parent);
+    GameDialog(const char *name, const QString &caption, QSize size, const QFont &font, EscapeKey escape,
+               QWidget *parent);
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

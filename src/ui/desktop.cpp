@@ -17,8 +17,7 @@ namespace {
 // beside the program's folder when installed, and in the build as well.
 QIcon gameIcon()
 {
-    const QDir theme(QDir(QCoreApplication::applicationDirPath())
-                         .filePath(QStringLiteral(NUPEL_ICONS_FROM_PROGRAM)));
+    const QDir theme(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(NUPEL_ICONS_FROM_PROGRAM)));
     const QString fileName = QStringLiteral("apps/" NUPEL_APP_ID ".png");
     QIcon icon;
     for (const QString &size : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -42,9 +41,8 @@ void joinDesktop()
 
 void settleGameFolders(Platform &platform)
 {
-    const GameFolders folders = chooseGameFolders(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const GameFolders folders = chooseGameFolders(QCoreApplication::applicationDirPath(),
+                                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QDir::setSearchPaths(pictureSearchPrefix, {folders.pictures});
     enterWorkingFolder(folders);
     if (!folders.notice.isEmpty())

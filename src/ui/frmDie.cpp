@@ -23,8 +23,7 @@ QLabel *makeLine(QWidget *parent, const char *name, const QString &text, int top
 
 } // namespace
 
-frmDie::frmDie(PetState &state, RandomSource &random, Platform &platform, MainView &mainWindow,
-               QWidget *parent)
+frmDie::frmDie(PetState &state, RandomSource &random, Platform &platform, MainView &mainWindow, QWidget *parent)
     : GameDialog("frmDie", QStringLiteral("死亡"), QSize(windowWidth, windowHeight), gameFont(), EscapeKey::Ignored,
                  parent),
       m_state(state), m_random(random), m_platform(platform), m_mainWindow(mainWindow)
@@ -67,9 +66,8 @@ void frmDie::command1_click()
     m_platform.messageBox(QStringLiteral("Ｇａｍｅ　Ｏｖｅｒ"), programTitle, NoticeButtons::Ok,
                           NoticeIcon::Exclamation);
     const NoticeAnswer answer =
-        m_platform.messageBox(QStringLiteral("スコアファイルを作成しますか？"),
-                              QStringLiteral("スコアファイルの作成"), NoticeButtons::YesNo,
-                              NoticeIcon::Question);
+        m_platform.messageBox(QStringLiteral("スコアファイルを作成しますか？"), QStringLiteral("スコアファイルの作成"),
+                              NoticeButtons::YesNo, NoticeIcon::Question);
     if (answer == NoticeAnswer::Yes) {
         const WriteOutcome outcome = appendScoreRecord(m_state, m_random);
         if (outcome.written) {
@@ -77,9 +75,9 @@ void frmDie::command1_click()
                                   NoticeButtons::Ok, NoticeIcon::None);
         } else {
             // The game is over either way; the player learns why there is no score.
-            m_platform.messageBox(QStringLiteral("「%1」を作成できませんでした。\n%2")
-                                      .arg(outcome.fileName, outcome.reason),
-                                  programTitle, NoticeButtons::Ok, NoticeIcon::Exclamation);
+            m_platform.messageBox(
+                QStringLiteral("「%1」を作成できませんでした。\n%2").arg(outcome.fileName, outcome.reason),
+                programTitle, NoticeButtons::Ok, NoticeIcon::Exclamation);
         }
     }
     m_platform.endProgram();

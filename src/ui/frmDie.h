@@ -17,8 +17,7 @@ namespace nupel {
 class frmDie final : public GameDialog {
     Q_OBJECT
 public:
-    frmDie(PetState &state, RandomSource &random, Platform &platform, MainView &mainWindow,
-           QWidget *parent = nullptr);
+    frmDie(PetState &state, RandomSource &random, Platform &platform, MainView &mainWindow, QWidget *parent = nullptr);
 
     // Event handlers, named after their control and event.
     void Form_Load();

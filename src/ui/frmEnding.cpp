@@ -7,8 +7,7 @@
 namespace nupel {
 
 frmEnding::frmEnding(PetState &state, RandomSource &random, Platform &platform, QWidget *parent)
-    : GameDialog("frmEnding", QStringLiteral("Warning!!"), QSize(128, 209), gameFont(), EscapeKey::Ignored,
-                 parent),
+    : GameDialog("frmEnding", QStringLiteral("Warning!!"), QSize(128, 209), gameFont(), EscapeKey::Ignored, parent),
       m_state(state), m_random(random), m_platform(platform)
 {
     Label1 = new QLabel(QStringLiteral("終了します！！"), this);
@@ -32,9 +31,9 @@ void frmEnding::command1_click()
     const WriteOutcome outcome = saveGame(m_state, m_random);
     if (!outcome.written) {
         // The game is not lost: the player can cancel back to it.
-        m_platform.messageBox(QStringLiteral("「%1」に保存できませんでした。\n%2")
-                                  .arg(outcome.fileName, outcome.reason),
-                              programTitle, NoticeButtons::Ok, NoticeIcon::Exclamation);
+        m_platform.messageBox(
+            QStringLiteral("「%1」に保存できませんでした。\n%2").arg(outcome.fileName, outcome.reason), programTitle,
+            NoticeButtons::Ok, NoticeIcon::Exclamation);
         return;
     }
     m_platform.beep();

@@ -19,18 +19,13 @@ namespace {
 class NameBoxValidator final : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        return fitsNameBox(input) ? Acceptable : Invalid;
-    }
+    State validate(QString &input, int &) const override { return fitsNameBox(input) ? Acceptable : Invalid; }
 };
 
 } // namespace
 
-frmInputName::frmInputName(PetState &state, RandomSource &random, Platform &platform,
-                           QWidget *parent)
-    : GameDialog("frmInputName", QStringLiteral("名前の入力"), QSize(378, 173), gameFont(), EscapeKey::Closes,
-                 parent),
+frmInputName::frmInputName(PetState &state, RandomSource &random, Platform &platform, QWidget *parent)
+    : GameDialog("frmInputName", QStringLiteral("名前の入力"), QSize(378, 173), gameFont(), EscapeKey::Closes, parent),
       m_state(state), m_random(random), m_platform(platform)
 {
     Image1 = new QLabel(this);
@@ -92,8 +87,8 @@ bool frmInputName::eventFilter(QObject *watched, QEvent *event)
 void frmInputName::command1_click()
 {
     if (!namePet(m_state, Text1->text())) {
-        m_platform.messageBox(QStringLiteral("ファイル名として不適当な名前をつけることはできません。"),
-                              programTitle, NoticeButtons::Ok, NoticeIcon::None);
+        m_platform.messageBox(QStringLiteral("ファイル名として不適当な名前をつけることはできません。"), programTitle,
+                              NoticeButtons::Ok, NoticeIcon::None);
         return;
     }
     startGame();

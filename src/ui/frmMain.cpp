@@ -1,16 +1,16 @@
 #include "ui/frmMain.h"
 
-#include "life/walking.h"
-#include "play/running.h"
-#include "play/tick.h"
 #include "life/chatter.h"
 #include "life/gestures.h"
 #include "life/pet_types.h"
-#include "ui/frmBuyEgg.h"
+#include "life/walking.h"
+#include "play/running.h"
+#include "play/tick.h"
+#include "ui/accessibility.h"
 #include "ui/care_menus.h"
+#include "ui/frmBuyEgg.h"
 #include "ui/frmDie.h"
 #include "ui/frmEnding.h"
-#include "ui/accessibility.h"
 #include "ui/look.h"
 
 #include <QCloseEvent>

@@ -11,7 +11,7 @@ namespace {
 const QString titlePicture1 = QStringLiteral("nupelwop.bmp");
 const QString titlePicture2 = QStringLiteral("nupelwo2.bmp");
 const QString titlePicture3 = QStringLiteral("nupelwo3.bmp");
-}
+} // namespace
 
 frmOpening::frmOpening(PetState &state, ClockRandom &random, Platform &platform, QWidget *parent)
     : GameDialog("frmOpening", QStringLiteral("Let's play Nupel!!"), QSize(338, 316), gameFont(), EscapeKey::Closes,

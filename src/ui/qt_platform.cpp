@@ -10,8 +10,7 @@
 
 namespace nupel {
 
-NoticeAnswer QtPlatform::messageBox(const QString &text, const QString &title,
-                                    NoticeButtons buttons, NoticeIcon icon)
+NoticeAnswer QtPlatform::messageBox(const QString &text, const QString &title, NoticeButtons buttons, NoticeIcon icon)
 {
     QMessageBox box;
     box.setWindowTitle(title);
@@ -38,14 +37,12 @@ void QtPlatform::beep()
     QApplication::beep();
 }
 
-QString QtPlatform::openFileDialog(const QString &title, const QString &filterName,
-                                   const QString &pattern)
+QString QtPlatform::openFileDialog(const QString &title, const QString &filterName, const QString &pattern)
 {
     // The dialog opens in the working folder, where the saves are, and may
     // browse anywhere; the working directory stays where it is.
     return QFileDialog::getOpenFileName(nullptr, title, QDir::currentPath(),
-                                        filterName + QStringLiteral(" (") + pattern
-                                            + QStringLiteral(")"));
+                                        filterName + QStringLiteral(" (") + pattern + QStringLiteral(")"));
 }
 
 void QtPlatform::endProgram()

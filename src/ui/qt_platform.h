@@ -10,11 +10,9 @@ namespace nupel {
 // place that calls QMessageBox, QFileDialog and QApplication::beep.
 class QtPlatform final : public Platform {
 public:
-    NoticeAnswer messageBox(const QString &text, const QString &title, NoticeButtons buttons,
-                            NoticeIcon icon) override;
+    NoticeAnswer messageBox(const QString &text, const QString &title, NoticeButtons buttons, NoticeIcon icon) override;
     void beep() override;
-    QString openFileDialog(const QString &title, const QString &filterName,
-                           const QString &pattern) override;
+    QString openFileDialog(const QString &title, const QString &filterName, const QString &pattern) override;
     [[noreturn]] void endProgram() override;
     [[noreturn]] void endProgramFailing(const QString &reason) override;
 };

@@ -67,8 +67,9 @@ TerminationRequests::TerminationRequests(QObject *parent) : QObject(parent)
     // Called while the session manager waits; the answer ends the program
     // before it returns.
     if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        connect(application, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager &) { answer(); }, Qt::DirectConnection);
+        connect(
+            application, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) { answer(); },
+            Qt::DirectConnection);
     }
 #endif
 }

@@ -20,8 +20,7 @@ struct Notice {
 // Records what the rules asked of the desktop and answers from a script.
 class FakePlatform final : public Platform {
 public:
-    NoticeAnswer messageBox(const QString &text, const QString &title, NoticeButtons buttons,
-                            NoticeIcon icon) override
+    NoticeAnswer messageBox(const QString &text, const QString &title, NoticeButtons buttons, NoticeIcon icon) override
     {
         notices.append({text, title, buttons, icon});
         if (onNotice)
@@ -31,8 +30,7 @@ public:
         return answers.isEmpty() ? NoticeAnswer::No : answers.takeFirst();
     }
     void beep() override { ++beeps; }
-    QString openFileDialog(const QString &title, const QString &filterName,
-                           const QString &pattern) override
+    QString openFileDialog(const QString &title, const QString &filterName, const QString &pattern) override
     {
         fileDialogs.append(title + QLatin1Char('|') + filterName + QLatin1Char('|') + pattern);
         return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
@@ -45,13 +43,13 @@ public:
     }
 
     QList<Notice> notices;
-    QList<NoticeAnswer> answers;  // for Yes/No questions, in order
-    QStringList chosenFiles;      // what the file dialog returns, in order
+    QList<NoticeAnswer> answers; // for Yes/No questions, in order
+    QStringList chosenFiles;     // what the file dialog returns, in order
     QStringList fileDialogs;
-    std::function<void(const Notice &)> onNotice;  // runs while a notice is "open"
+    std::function<void(const Notice &)> onNotice; // runs while a notice is "open"
     int beeps = 0;
-    int ended = 0;          // every end, failed ones included
-    QStringList failures;   // the reasons of the ends with a failure status
+    int ended = 0;        // every end, failed ones included
+    QStringList failures; // the reasons of the ends with a failure status
 };
 
 } // namespace nupel::test

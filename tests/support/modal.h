@@ -6,8 +6,8 @@
 #include <QDialog>
 #include <QStringList>
 #include <QTimer>
-#include <QWidget>
 #include <QtTest/qtestcase.h>
+#include <QWidget>
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QtTest/qtestmouse.h>
 #include <QWidget>
 #include <QWindow>
-#include <QtTest/qtestmouse.h>
 
 namespace nupel::test {
 

@@ -3,9 +3,9 @@
 #include "care/egg_market.h"
 #include "core/pet_state.h"
 #include "core/random_source.h"
-#include "play/tick.h"
 #include "files/name_probe.h"
 #include "files/save_file.h"
+#include "play/tick.h"
 #include "support/fake_platform.h"
 #include "support/recording_view.h"
 
@@ -20,11 +20,16 @@ namespace nupel::test {
 // The number cells of the state that a save file writes, by name.
 inline QList<QPair<const char *, const Cell *>> savedCells(const PetState &state)
 {
-    return {{"changeProgress", &state.changeProgress}, {"generation", &state.generation},
-            {"eggs", &state.eggs},                     {"clutchMax", &state.clutchMax},
-            {"eggValueFactor", &state.eggValueFactor}, {"sicknessRate", &state.sicknessRate},
-            {"dirtRate", &state.dirtRate},             {"hungerRate", &state.hungerRate},
-            {"eggPrice", &state.eggPrice},             {"age", &state.age},
+    return {{"changeProgress", &state.changeProgress},
+            {"generation", &state.generation},
+            {"eggs", &state.eggs},
+            {"clutchMax", &state.clutchMax},
+            {"eggValueFactor", &state.eggValueFactor},
+            {"sicknessRate", &state.sicknessRate},
+            {"dirtRate", &state.dirtRate},
+            {"hungerRate", &state.hungerRate},
+            {"eggPrice", &state.eggPrice},
+            {"age", &state.age},
             {"tantrumKind", &state.tantrumKind}};
 }
 
@@ -32,12 +37,17 @@ inline QList<QPair<const char *, const Cell *>> savedCells(const PetState &state
 inline QList<QPair<const char *, const Cell *>> allCells(const PetState &state)
 {
     QList<QPair<const char *, const Cell *>> cells = savedCells(state);
-    cells.append({{"eggsToSell", &state.eggsToSell},       {"eggTimer", &state.eggTimer},
-                  {"timerCount", &state.timerCount},       {"suspended", &state.suspended},
+    cells.append({{"eggsToSell", &state.eggsToSell},
+                  {"eggTimer", &state.eggTimer},
+                  {"timerCount", &state.timerCount},
+                  {"suspended", &state.suspended},
                   {"skipLifespanCheck", &state.skipLifespanCheck},
-                  {"hatchPending", &state.hatchPending},   {"walkCount", &state.walkCount},
-                  {"walkDirection", &state.walkDirection}, {"roomPicture", &state.roomPicture},
-                  {"shownGeneration", &state.shownGeneration}, {"eggsEaten", &state.eggsEaten}});
+                  {"hatchPending", &state.hatchPending},
+                  {"walkCount", &state.walkCount},
+                  {"walkDirection", &state.walkDirection},
+                  {"roomPicture", &state.roomPicture},
+                  {"shownGeneration", &state.shownGeneration},
+                  {"eggsEaten", &state.eggsEaten}});
     return cells;
 }
 

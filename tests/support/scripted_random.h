@@ -18,10 +18,7 @@ public:
     ScriptedRandom(std::initializer_list<double> fractions) : m_fractions(fractions) {}
     explicit ScriptedRandom(std::vector<double> fractions) : m_fractions(std::move(fractions)) {}
 
-    void script(std::initializer_list<double> fractions)
-    {
-        m_fractions.insert(m_fractions.end(), fractions);
-    }
+    void script(std::initializer_list<double> fractions) { m_fractions.insert(m_fractions.end(), fractions); }
 
     double next() override
     {
@@ -29,9 +26,8 @@ public:
             // Recorded rather than thrown: the draw may come from an event
             // handler, through which no exception can pass. The game goes on
             // with 0, the test has failed.
-            const std::string message = "drew more fractions than scripted ("
-                                        + std::to_string(m_next + 1 + m_overdrawn) + " of "
-                                        + std::to_string(m_fractions.size()) + ")";
+            const std::string message = "drew more fractions than scripted (" + std::to_string(m_next + 1 + m_overdrawn)
+                                        + " of " + std::to_string(m_fractions.size()) + ")";
             ++m_overdrawn;
             QTest::qFail(message.c_str(), __FILE__, __LINE__);
             return 0.0;

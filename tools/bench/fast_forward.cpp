@@ -87,8 +87,8 @@ int main(int argc, char *argv[])
                 bareCost.push_back((processSeconds() - busy) * 1e6 / rate.events);
             }
         }
-        std::printf("round %d game %.1f bare %.1f cpu_us_per_event game %.1f bare %.1f\n", round + 1,
-                    game.back(), bare.back(), gameCost.back(), bareCost.back());
+        std::printf("round %d game %.1f bare %.1f cpu_us_per_event game %.1f bare %.1f\n", round + 1, game.back(),
+                    bare.back(), gameCost.back(), bareCost.back());
     }
     std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
     std::printf("notices_answered %d\n", platform.notices);

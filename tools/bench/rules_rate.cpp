@@ -135,8 +135,7 @@ int main(int argc, char *argv[])
     }
     for (int i = 0; i < count; ++i) {
         const double rate = median(rates[i]);
-        std::printf("rules %s %.0f events/s %.1f ns/event deaths %ld\n", holdings[i].name, rate,
-                    1e9 / rate, deaths[i]);
+        std::printf("rules %s %.0f events/s %.1f ns/event deaths %ld\n", holdings[i].name, rate, 1e9 / rate, deaths[i]);
     }
     return 0;
 }

@@ -63,9 +63,7 @@ bool windowIsPainted(xcb_connection_t *connection, xcb_window_t window)
     const uint16_t height = geometry->height;
     std::free(geometry);
     auto *image = xcb_get_image_reply(
-        connection,
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, width, height, ~0u),
-        nullptr);
+        connection, xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, width, height, ~0u), nullptr);
     if (!image)
         return false;
     const int length = xcb_get_image_data_length(image);
@@ -94,8 +92,7 @@ int main(int argc, char *argv[])
     xcb_connection_t *connection = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(connection)) {
         std::fprintf(stderr, "nupel-bench-shown: cannot reach the X display %s (error %d)\n",
-                     std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "(none)",
-                     xcb_connection_has_error(connection));
+                     std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "(none)", xcb_connection_has_error(connection));
         return 1;
     }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
