@@ -188,6 +188,9 @@ PictureBox::PictureBox(const QRect &geometry, QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setGeometry(geometry);
+    // The box paints every pixel of itself, so the window beneath is not
+    // painted first each time the pet steps across the room.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureBox::setPicture(const ScaledPicture &picture)
@@ -203,13 +206,22 @@ QPixmap PictureBox::picture() const
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    // A step of the pet repaints only a few pixels inside the border; the
+    // border is drawn when something asks for it.
+    if (!inner.contains(event->rect())) {
+        painter.fillRect(rect(), palette().window());
+        drawFrame(&painter);
+    }
     const QPixmap shown = picture();
+    const QRect covered = QRect(inner.topLeft(), shown.deviceIndependentSize().toSize()) & inner;
+    if (covered != inner)
+        painter.fillRect(inner, palette().window());
     if (shown.isNull())
         return;
-    QPainter painter(this);
-    painter.setClipRect(contentsRect());
-    painter.drawPixmap(contentsRect().topLeft(), shown);
+    painter.setClipRect(inner);
+    painter.drawPixmap(inner.topLeft(), shown);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
