@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -37,6 +38,22 @@ void CaptionLabel::fitText()
     }
     const QSize wanted = sizeHint();
     resize(qMax(m_designSize.width(), wanted.width()), qMax(m_designSize.height(), wanted.height()));
+}
+
+void CaptionLabel::paintEvent(QPaintEvent *event)
+{
+    // The walking pet is a picture without words or frame, drawn ten times a
+    // second; the style's frame code, run for no frame at all, cost more
+    // than the picture.
+    const QPixmap shown = pixmap();
+    if (shown.isNull() || !text().isEmpty() || frameShape() != QFrame::NoFrame || !isEnabled()
+        || hasScaledContents() || margin() != 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    style()->drawItemPixmap(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()),
+                            shown);
 }
 
 int CaptionLabel::buttonCode(Qt::MouseButton button)
