@@ -9,15 +9,13 @@
 // minute is six slices of ten seconds; its figure is the median slice, so
 // that one slice in which the machine was busy elsewhere does not decide it.
 
-#include "core/random_source.h"
+#include "figures.h"
 #include "timer_probe.h"
 #include "ui/look.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-
-#include <time.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,14 +26,6 @@ namespace {
 
 constexpr int slicesPerMinute = 6;
 constexpr double sliceSeconds = 10.0;
-
-// Processor time of the whole process, all its threads.
-double processSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec + now.tv_nsec / 1e9;
-}
 
 // A "Vm..." line of /proc/self/status, in MiB.
 double statusMib(const char *field)
@@ -51,13 +41,6 @@ double statusMib(const char *field)
     return 0;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -67,23 +50,11 @@ int main(int argc, char *argv[])
     nupel::installGameLook();
     const int minutes = argc > 1 ? std::max(2, std::atoi(argv[1])) : 10;
 
-    nupel::PetState state;
-    nupel::ClockRandom random;
-    nupel::SilentPlatform platform;
-    random.seedFromClock();
-    state.setNewGameValues();
-    state.petName = QStringLiteral("もも");
-
-    nupel::frmMain window(state, random, platform);
-    window.Form_Load();
-    window.Label17_DblClick();
-    if (window.timer().interval() != 1) {
+    nupel::FastForwardGame game;
+    if (!game.running()) {
         std::fprintf(stderr, "nupel-bench-flat: the age label did not set the 1 ms interval\n");
         return 1;
     }
-    // Unmeasured, as in nupel-bench-fast: decodes the pictures and fills the
-    // font caches.
-    nupel::measureWindowRate(window, state, 0.5);
 
     long long events = 0;
     std::vector<double> cost;
@@ -92,21 +63,21 @@ int main(int argc, char *argv[])
         std::vector<double> slices;
         double rate = 0;
         for (int slice = 0; slice < slicesPerMinute; ++slice) {
-            const double busy = processSeconds();
-            const nupel::TimerRate counted = nupel::measureWindowRate(window, state, sliceSeconds);
-            slices.push_back((processSeconds() - busy) * 1e6 / std::max(1, counted.events));
+            const double busy = nupel::processSeconds();
+            const nupel::TimerRate counted = nupel::measureWindowRate(game.window, game.state, sliceSeconds);
+            slices.push_back((nupel::processSeconds() - busy) * 1e6 / std::max(1, counted.events));
             events += counted.events;
             rate += counted.eventsPerSecond / slicesPerMinute;
         }
-        cost.push_back(median(slices));
+        cost.push_back(nupel::median(slices));
         peak.push_back(statusMib("VmHWM"));
         std::printf("minute %d events_per_second %.1f cpu_us_per_event %.2f peak_mib %.2f rss_mib %.2f\n",
                     minute, rate, cost.back(), peak.back(), statusMib("VmRSS"));
         std::fflush(stdout);
     }
     std::printf("events %lld\n", events);
-    std::printf("notices_answered %d\n", platform.notices);
-    std::printf("pet_age %s\n", qPrintable(state.age.print()));
+    std::printf("notices_answered %d\n", game.platform.notices);
+    std::printf("pet_age %s\n", qPrintable(game.state.age.print()));
     std::printf("first_cpu_us_per_event %.2f\n", cost.front());
     std::printf("last_cpu_us_per_event %.2f\n", cost.back());
     std::printf("first_peak_mib %.2f\n", peak.front());
