@@ -11,6 +11,12 @@
 
 int main(int argc, char *argv[])
 {
+    // The game sits on the desktop for hours and wakes ten times a second:
+    // Qt's own event loop wakes more cheaply than GLib's, and writing each
+    // step's few pixels down the X connection costs less than the shared
+    // memory image, which makes every repaint wait for the X server first.
+    qputenv("QT_NO_GLIB", "1");
+    qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     nupel::joinDesktop();
     nupel::installGameLook();

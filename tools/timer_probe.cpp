@@ -42,6 +42,28 @@ TimerRate countTimeouts(QTimer &timer, double seconds, const std::function<void(
 
 } // namespace
 
+namespace {
+
+PetState newGame()
+{
+    PetState state;
+    state.setNewGameValues();
+    state.petName = QStringLiteral("もも");
+    return state;
+}
+
+} // namespace
+
+FastForwardGame::FastForwardGame() : state(newGame()), window(state, random, platform)
+{
+    random.seedFromClock();
+    window.Form_Load();
+    window.Label17_DblClick();
+    m_running = window.timer().interval() == 1;
+    if (m_running)
+        measureWindowRate(window, state, 0.5);
+}
+
 TimerRate measureWindowRate(frmMain &window, PetState &state, double seconds)
 {
     return countTimeouts(window.timer(), seconds, [&state] { keepPetWell(state); });

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -72,6 +73,21 @@ void CaptionLabel::fitText()
     }
     const QSize wanted = sizeHint();
     resize(qMax(m_designSize.width(), wanted.width()), qMax(m_designSize.height(), wanted.height()));
+}
+
+void CaptionLabel::paintEvent(QPaintEvent *event)
+{
+    // The walking pet is a picture without words or frame, drawn ten times a
+    // second; the style's frame code, run for no frame at all, cost more
+    // than the picture.
+    const QPixmap shown = pixmap();
+    if (shown.isNull() || !text().isEmpty() || frameShape() != QFrame::NoFrame || !isEnabled() || hasScaledContents()
+        || margin() != 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    style()->drawItemPixmap(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()), shown);
 }
 
 int CaptionLabel::buttonCode(Qt::MouseButton button)
@@ -220,6 +236,9 @@ PictureBox::PictureBox(const QRect &geometry, QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setGeometry(geometry);
+    // The box paints every pixel of itself, so the window beneath is not
+    // painted first each time the pet steps across the room.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureBox::setPicture(const ScaledPicture &picture)
@@ -235,13 +254,22 @@ QPixmap PictureBox::picture() const
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    // A step of the pet repaints only a few pixels inside the border; the
+    // border is drawn when something asks for it.
+    if (!inner.contains(event->rect())) {
+        painter.fillRect(rect(), palette().window());
+        drawFrame(&painter);
+    }
     const QPixmap shown = picture();
+    const QRect covered = QRect(inner.topLeft(), shown.deviceIndependentSize().toSize()) & inner;
+    if (covered != inner)
+        painter.fillRect(inner, palette().window());
     if (shown.isNull())
         return;
-    QPainter painter(this);
-    painter.setClipRect(contentsRect());
-    painter.drawPixmap(contentsRect().topLeft(), shown);
+    painter.setClipRect(inner);
+    painter.drawPixmap(inner.topLeft(), shown);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

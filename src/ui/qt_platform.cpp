@@ -40,9 +40,13 @@ void QtPlatform::beep()
 QString QtPlatform::openFileDialog(const QString &title, const QString &filterName, const QString &pattern)
 {
     // The dialog opens in the working folder, where the saves are, and may
-    // browse anywhere; the working directory stays where it is.
+    // browse anywhere; the working directory stays where it is. It is Qt's
+    // own dialog on every desktop: a desktop theme's dialog would run its
+    // toolkit's event loop, which the game's own loop does not drive, and
+    // the game would stop answering the desktop while it is open.
     return QFileDialog::getOpenFileName(nullptr, title, QDir::currentPath(),
-                                        filterName + QStringLiteral(" (") + pattern + QStringLiteral(")"));
+                                        filterName + QStringLiteral(" (") + pattern + QStringLiteral(")"), nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 void QtPlatform::endProgram()

@@ -12,6 +12,7 @@
 
 #include "core/main_view.h"
 #include "core/random_source.h"
+#include "figures.h"
 #include "play/tick.h"
 #include "silent_platform.h"
 
@@ -103,13 +104,6 @@ Run measure(const Holding &holding, long events, std::uint64_t seed)
     return {ticks * 10 / seconds, deaths};
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -134,7 +128,7 @@ int main(int argc, char *argv[])
         }
     }
     for (int i = 0; i < count; ++i) {
-        const double rate = median(rates[i]);
+        const double rate = nupel::median(rates[i]);
         std::printf("rules %s %.0f events/s %.1f ns/event deaths %ld\n", holdings[i].name, rate, 1e9 / rate, deaths[i]);
     }
     return 0;
