@@ -4,27 +4,16 @@
 
 namespace nupel {
 
-CareDialog::CareDialog(PetState &state, const char *name, const QString &caption, int widthTwips, int heightTwips,
-                       QWidget *parent)
-    : GameDialog(name, caption, QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips)), gameFont(),
+CareDialog::CareDialog(PetState &state, const char *name, const QString &caption, QSize sizeTwips, QWidget *parent)
+    : GameDialog(name, caption, QSize(twipsToPixels(sizeTwips.width()), twipsToPixels(sizeTwips.height())), gameFont(),
                  EscapeKey::Closes, parent),
       m_state(state)
 {
 }
 
-QPushButton *CareDialog::addButton(const char *name, const QString &caption, QRect geometry)
-{
-    return makeButton(this, name, caption, geometry);
-}
-
-CaptionLabel *CareDialog::addLabel(const char *name, const QString &caption, QRect geometry)
-{
-    return makeCaptionLabel(this, name, caption, geometry);
-}
-
 QPushButton *CareDialog::addCancelButton(const QString &caption, QRect geometry)
 {
-    QPushButton *cancel = addButton("Command4", caption, geometry);
+    QPushButton *cancel = makeButton(this, "Command4", caption, geometry);
     connect(cancel, &QPushButton::clicked, this, &CareDialog::Command4_Click);
     return cancel;
 }
@@ -41,17 +30,17 @@ void CareDialog::reject()
 }
 
 CareMenuDialog::CareMenuDialog(PetState &state, Platform &platform, CareMenu menu, QWidget *parent)
-    : CareDialog(state, menu.name, menu.caption, menu.sizeTwips.width(), menu.sizeTwips.height(), parent),
-      m_platform(platform), m_choices(std::move(menu.choices))
+    : CareDialog(state, menu.name, menu.caption, menu.sizeTwips, parent), m_platform(platform),
+      m_choices(std::move(menu.choices))
 {
     for (const CareMenuLine &line : menu.lines)
-        addLabel(line.name, line.text, line.geometry);
+        makeCaptionLabel(this, line.name, line.text, line.geometry);
     const char *names[] = {"Command1", "Command2", "Command3"};
     void (CareMenuDialog::*const handlers[])() = {&CareMenuDialog::command1_click, &CareMenuDialog::Command2_Click,
                                                   &CareMenuDialog::Command3_Click};
     QPushButton **buttons[] = {&Command1, &Command2, &Command3};
     for (int row = 0; row < 3; ++row) {
-        *buttons[row] = addButton(names[row], m_choices[row].caption, m_choices[row].geometry);
+        *buttons[row] = makeButton(this, names[row], m_choices[row].caption, m_choices[row].geometry);
         connect(*buttons[row], &QPushButton::clicked, this, handlers[row]);
     }
     Command4 = addCancelButton(QStringLiteral("やっぱやめた"), menu.cancelGeometry);

@@ -30,11 +30,8 @@ public:
     void reject() override;
 
 protected:
-    CareDialog(PetState &state, const char *name, const QString &caption, int widthTwips, int heightTwips,
-               QWidget *parent);
+    CareDialog(PetState &state, const char *name, const QString &caption, QSize sizeTwips, QWidget *parent);
 
-    QPushButton *addButton(const char *name, const QString &caption, QRect geometry);
-    CaptionLabel *addLabel(const char *name, const QString &caption, QRect geometry);
     // The cancel button `Command4`, wired to its handler.
     QPushButton *addCancelButton(const QString &caption, QRect geometry);
 

@@ -7,16 +7,16 @@
 namespace nupel {
 
 frmBuyEgg::frmBuyEgg(PetState &state, QWidget *parent)
-    : CareDialog(state, "frmBuyEgg", sellEggsCaption, 4860, 3105, parent)
+    : CareDialog(state, "frmBuyEgg", sellEggsCaption, {4860, 3105}, parent)
 {
-    Label1 = addLabel("Label1", QString(), twipsRect(600, 120, 3375, 300));
-    Label3 = addLabel("Label3", QStringLiteral("0個"), twipsRect(1440, 720, 1335, 300));
-    Label4 = addLabel("Label4", QStringLiteral("0円"), twipsRect(1440, 1080, 1335, 300));
-    Label2 = addLabel("Label2", QStringLiteral("減る"), twipsRect(240, 1680, 735, 300));
-    Label5 = addLabel("Label5", QStringLiteral("増える"), twipsRect(2160, 1680, 735, 300));
+    Label1 = makeCaptionLabel(this, "Label1", QString(), twipsRect(600, 120, 3375, 300));
+    Label3 = makeCaptionLabel(this, "Label3", QStringLiteral("0個"), twipsRect(1440, 720, 1335, 300));
+    Label4 = makeCaptionLabel(this, "Label4", QStringLiteral("0円"), twipsRect(1440, 1080, 1335, 300));
+    Label2 = makeCaptionLabel(this, "Label2", QStringLiteral("減る"), twipsRect(240, 1680, 735, 300));
+    Label5 = makeCaptionLabel(this, "Label5", QStringLiteral("増える"), twipsRect(2160, 1680, 735, 300));
 
-    Command5 = addButton("Command5", QStringLiteral("全部売る"), twipsRect(3000, 720, 1695, 615));
-    Command3 = addButton("Command3", QStringLiteral("これだけ売る"), twipsRect(3000, 1440, 1695, 615));
+    Command5 = makeButton(this, "Command5", QStringLiteral("全部売る"), twipsRect(3000, 720, 1695, 615));
+    Command3 = makeButton(this, "Command3", QStringLiteral("これだけ売る"), twipsRect(3000, 1440, 1695, 615));
     Command4 = addCancelButton(QStringLiteral("売るのやめる"), twipsRect(3000, 2160, 1695, 615));
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
