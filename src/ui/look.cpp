@@ -54,6 +54,10 @@ void installGameLook()
     QFont::insertSubstitution(pGothic, QStringLiteral("IPAPGothic"));
     QFont::insertSubstitution(gothic, QStringLiteral("IPAGothic"));
     QFont::insertSubstitution(pMincho, QStringLiteral("IPAPMincho"));
+    // The notices and the file dialog write in the application's font.
+    QFont font = QApplication::font();
+    font.setHintingPreference(textHinting);
+    QApplication::setFont(font);
     // One style everywhere, so the windows look alike on every desktop.
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(new GameStyle(style));
@@ -65,6 +69,7 @@ QFont gameFont(const QString &family, int points, bool bold)
     QFont font(family);
     font.setPixelSize(points * 4 / 3);
     font.setBold(bold);
+    font.setHintingPreference(textHinting);
     return font;
 }
 
