@@ -9,6 +9,8 @@
 
 #include <QApplication>
 
+#include <malloc.h>
+
 int main(int argc, char *argv[])
 {
     // The game sits on the desktop for hours and wakes ten times a second:
@@ -17,6 +19,11 @@ int main(int argc, char *argv[])
     // memory image, which makes every repaint wait for the X server first.
     qputenv("QT_NO_GLIB", "1");
     qputenv("QT_XCB_NO_MITSHM", "1");
+    // Pictures and window buffers of more than 128 KB get memory of their own,
+    // handed back the moment they go. By default the C library raises that
+    // limit after the first such buffer is freed (the opening screen's), and
+    // later ones then stay in the heap, which does not shrink.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication app(argc, argv);
     nupel::joinDesktop();
     nupel::installGameLook();
