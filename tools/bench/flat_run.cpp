@@ -10,9 +10,9 @@
 // Other programs on a shared machine only ever make a slice dearer (caches
 // shared, the processor lent elsewhere), often for a whole minute, while
 // anything that grew with the pet would make every slice dearer. The ten
-// minutes are then summed up by a line through them that outliers do not
-// bend (the median of the slopes between every two minutes, Theil and Sen's
-// estimate), read at the first and the last minute.
+// minutes are then summed up by a line through them that a single dear
+// minute does not bend (the median of the slopes between every two minutes,
+// Theil and Sen's estimate), read at the first and the last minute.
 
 #include "figures.h"
 #include "timer_probe.h"
