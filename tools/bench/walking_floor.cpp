@@ -2,7 +2,7 @@
 // Widgets window in which a 32 x 32 picture with a transparent outline walks
 // across an opaque room ten times a second, the room and the picture drawn
 // the way the main window draws them (an opaque box, a label that moves),
-// with the event loop and X connection settings the game uses.
+// with the settings the game runs with.
 //
 //   nupel-bench-walk            the picture walks
 //   nupel-bench-walk --still    the same window and timer, nothing moves
@@ -10,6 +10,8 @@
 // Set beside a peer, the first shows what any Qt Widgets program that moves
 // a picture ten times a second costs; the second shows what waking ten
 // times a second alone costs.
+
+#include "ui/long_running.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -51,10 +53,8 @@ QPixmap roundPicture()
 int main(int argc, char *argv[])
 {
     const bool still = argc > 1 && std::strcmp(argv[1], "--still") == 0;
-    // As the game does: Qt's own event loop, each step's pixels written down
-    // the X connection.
-    qputenv("QT_NO_GLIB", "1");
-    qputenv("QT_XCB_NO_MITSHM", "1");
+    // Run as the game runs.
+    nupel::settleForLongRunning();
     QApplication app(argc, argv);
 
     // The main window's size, room and pet.
