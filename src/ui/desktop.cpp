@@ -7,28 +7,41 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace nupel {
 
 namespace {
 
-// The icon drawn at each size, read from the hicolor theme tree that lies
-// beside the program's folder when installed, and in the build as well.
-QIcon gameIcon()
+// The highest scale among the screens, 1 when there is none.
+qreal largestScreenScale()
 {
-    const QDir theme(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(NUPEL_ICONS_FROM_PROGRAM)));
-    const QString fileName = QStringLiteral("apps/" NUPEL_APP_ID ".png");
-    QIcon icon;
-    for (const QString &size : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString path = theme.filePath(size + QLatin1Char('/') + fileName);
-        if (QFileInfo::exists(path))
-            icon.addFile(path);
-    }
-    return icon.isNull() ? QIcon::fromTheme(QStringLiteral(NUPEL_APP_ID)) : icon;
+    qreal scale = 1;
+    for (const QScreen *screen : QGuiApplication::screens())
+        scale = std::max(scale, screen->devicePixelRatio());
+    return scale;
 }
 
 } // namespace
+
+QIcon windowIconFrom(const QDir &theme, qreal screenScale)
+{
+    const QString fileName = QStringLiteral("apps/" NUPEL_APP_ID ".png");
+    const int largest = qCeil(largestWindowIconSize * std::max<qreal>(1, screenScale));
+    QIcon icon;
+    for (const QString &folder : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        // Folders are named by size: "48x48".
+        const int size = folder.section(QLatin1Char('x'), 0, 0).toInt();
+        const QString path = theme.filePath(folder + QLatin1Char('/') + fileName);
+        if (size > 0 && size <= largest && QFileInfo::exists(path))
+            icon.addFile(path);
+    }
+    return icon;
+}
 
 void joinDesktop()
 {
@@ -36,7 +49,11 @@ void joinDesktop()
     // tie the windows to the desktop entry, which names the same class.
     QCoreApplication::setApplicationName(QStringLiteral("nupel"));
     QGuiApplication::setDesktopFileName(QStringLiteral(NUPEL_APP_ID));
-    QApplication::setWindowIcon(gameIcon());
+    // The theme tree lies beside the program's folder when installed, and in
+    // the build as well.
+    const QDir theme(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(NUPEL_ICONS_FROM_PROGRAM)));
+    const QIcon icon = windowIconFrom(theme, largestScreenScale());
+    QApplication::setWindowIcon(icon.isNull() ? QIcon::fromTheme(QStringLiteral(NUPEL_APP_ID)) : icon);
 }
 
 void settleGameFolders(Platform &platform)
