@@ -5,14 +5,21 @@
 // The same window as nupel-bench-fast: the age label's double-click sets the
 // 1 ms interval, notices are answered at once and the pet is put back in good
 // health after every event, so the game runs its whole tick about half a
-// million times in ten minutes while age, eggs and money keep growing. Each
-// minute is twelve slices of five seconds; its figure is the cheapest slice.
-// Other programs on a shared machine only ever make a slice dearer (caches
-// shared, the processor lent elsewhere), often for a whole minute, while
-// anything that grew with the pet would make every slice dearer. The ten
-// minutes are then summed up by a line through them that a single dear
-// minute does not bend (the median of the slopes between every two minutes,
-// Theil and Sen's estimate), read at the first and the last minute.
+// million times in ten minutes while age, eggs and money keep growing.
+//
+// A shared machine makes whole minutes dearer for everything running on it,
+// by far more than the growth worth finding, so the game's cost is read
+// against a yardstick taken at the same moment. Each minute of the game is
+// 120 slices, and each slice is half a second of the game and an eighth of a
+// second of a bare precise 1 ms timer in the same process, the order turned
+// at every slice, so that whatever else the machine does weighs on both
+// alike. The slice's figure is the game's processor time per event divided
+// by the bare timer's; the minute's figure is the median of its slices. The
+// minutes are then summed up by a line that a single odd minute does not
+// bend (the median of the slopes between every two minutes, Theil and Sen's
+// estimate), read at the first and the last minute. The bare timer's own
+// cost is printed beside it: were the game to slow the event loop itself,
+// the yardstick would grow too, and that column would show it.
 
 #include "figures.h"
 #include "timer_probe.h"
@@ -29,8 +36,9 @@
 
 namespace {
 
-constexpr int slicesPerMinute = 12;
-constexpr double sliceSeconds = 5.0;
+constexpr int slicesPerMinute = 120;
+constexpr double gameSeconds = 0.5;
+constexpr double yardstickSeconds = 0.125;
 
 // A straight line through per-minute figures, minute 1 first.
 struct Trend {
@@ -84,35 +92,50 @@ int main(int argc, char *argv[])
     }
 
     long long events = 0;
-    std::vector<double> cost;
+    std::vector<double> relative;
     std::vector<double> peak;
     for (int minute = 1; minute <= minutes; ++minute) {
-        std::vector<double> slices;
+        std::vector<double> gameCost;
+        std::vector<double> bareCost;
+        std::vector<double> ratios;
         double rate = 0;
         for (int slice = 0; slice < slicesPerMinute; ++slice) {
-            const double busy = nupel::processSeconds();
-            const nupel::TimerRate counted = nupel::measureWindowRate(game.window, game.state, sliceSeconds);
-            slices.push_back((nupel::processSeconds() - busy) * 1e6 / std::max(1, counted.events));
-            events += counted.events;
-            rate += counted.eventsPerSecond / slicesPerMinute;
+            const bool gameFirst = slice % 2 == 0;
+            for (int turn = 0; turn < 2; ++turn) {
+                const double busy = nupel::processSeconds();
+                if ((turn == 0) == gameFirst) {
+                    game.window.timer().start();
+                    const nupel::TimerRate counted = nupel::measureWindowRate(game.window, game.state, gameSeconds);
+                    game.window.timer().stop();
+                    gameCost.push_back((nupel::processSeconds() - busy) * 1e6 / std::max(1, counted.events));
+                    events += counted.events;
+                    rate += counted.eventsPerSecond / slicesPerMinute;
+                } else {
+                    const nupel::TimerRate counted = nupel::measureBareTimerRate(yardstickSeconds);
+                    bareCost.push_back((nupel::processSeconds() - busy) * 1e6 / std::max(1, counted.events));
+                }
+            }
+            ratios.push_back(gameCost.back() / bareCost.back());
         }
-        cost.push_back(*std::min_element(slices.begin(), slices.end()));
+        relative.push_back(nupel::median(ratios));
         peak.push_back(statusMib("VmHWM"));
-        std::printf("minute %d events_per_second %.1f cpu_us_per_event %.2f peak_mib %.2f rss_mib %.2f median_us %.2f "
-                    "type %s slices_us",
-                    minute, rate, cost.back(), peak.back(), statusMib("VmRSS"), nupel::median(slices),
+        std::printf("minute %d events_per_second %.1f relative_cost %.4f peak_mib %.2f rss_mib %.2f game_us %.2f "
+                    "bare_us %.2f cheapest_game_us %.2f type %s ratio_quartiles",
+                    minute, rate, relative.back(), peak.back(), statusMib("VmRSS"), nupel::median(gameCost),
+                    nupel::median(bareCost), *std::min_element(gameCost.begin(), gameCost.end()),
                     qPrintable(game.state.petType));
-        for (double slice : slices)
-            std::printf(" %.1f", slice);
+        std::sort(ratios.begin(), ratios.end());
+        for (double quarter : {0.0, 0.25, 0.5, 0.75, 1.0})
+            std::printf(" %.3f", ratios[std::size_t(quarter * double(ratios.size() - 1))]);
         std::printf("\n");
         std::fflush(stdout);
     }
     std::printf("events %lld\n", events);
     std::printf("notices_answered %d\n", game.platform.notices);
     std::printf("pet_age %s\n", qPrintable(game.state.age.print()));
-    const Trend trend = robustTrend(cost);
-    std::printf("first_cpu_us_per_event %.2f\n", trend.at(1));
-    std::printf("last_cpu_us_per_event %.2f\n", trend.at(int(cost.size())));
+    const Trend trend = robustTrend(relative);
+    std::printf("first_relative_cost %.4f\n", trend.at(1));
+    std::printf("last_relative_cost %.4f\n", trend.at(int(relative.size())));
     std::printf("first_peak_mib %.2f\n", peak.front());
     std::printf("last_peak_mib %.2f\n", peak.back());
     return 0;
