@@ -137,10 +137,9 @@ int main(int argc, char *argv[])
         relative.push_back(nupel::median(ratios));
         peak.push_back(statusMib("VmHWM"));
         std::printf("minute %d events_per_second %.1f relative_cost %.4f peak_mib %.2f rss_mib %.2f game_us %.2f "
-                    "bare_us %.2f cheapest_game_us %.2f type %s ratio_quartiles",
+                    "bare_us %.2f type %s ratio_quartiles",
                     minute, rate, relative.back(), peak.back(), statusMib("VmRSS"), nupel::median(gameCost),
-                    nupel::median(bareCost), *std::min_element(gameCost.begin(), gameCost.end()),
-                    qPrintable(game.state.petType));
+                    nupel::median(bareCost), qPrintable(game.state.petType));
         std::sort(ratios.begin(), ratios.end());
         for (double quarter : {0.0, 0.25, 0.5, 0.75, 1.0})
             std::printf(" %.3f", ratios[std::size_t(quarter * double(ratios.size() - 1))]);
